@@ -1,0 +1,51 @@
+#include "cli/cli_support.h"
+
+#include <cstdio>
+
+namespace xc::cli {
+
+namespace {
+const QCommandLineOption appDirOption(QStringList{"app-dir"}, "Program folder holding the data tree (default: the folder of xiangce-cli).", "DIR");
+}
+
+bool parseCommand(QCommandLineParser& parser, const QString& command, const QString& description,
+                  const QStringList& args, int& exitCode)
+{
+    parser.setApplicationDescription(description);
+    parser.addHelpOption();
+    parser.addOption(appDirOption);
+    QStringList argv = args;
+    argv.prepend(QStringLiteral("xiangce-cli ") + command);
+    if (!parser.parse(argv)) {
+        printErr(parser.errorText());
+        exitCode = exitUsage;
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        printOut(parser.helpText());
+        exitCode = exitOk;
+        return false;
+    }
+    return true;
+}
+
+Workspace workspaceFrom(const QCommandLineParser& parser)
+{
+    return parser.isSet(appDirOption) ? Workspace(parser.value(appDirOption)) : Workspace::ofExecutable();
+}
+
+void printOut(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fputc('\n', stdout);
+}
+
+void printErr(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    std::fputc('\n', stderr);
+}
+
+}  // namespace xc::cli

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/record_layout.h"
+#include "core/workspace.h"
+
+#include <QCommandLineParser>
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+namespace xc::cli {
+
+// Exit codes shared by every command.
+inline constexpr int exitOk = 0;
+inline constexpr int exitFailure = 1;
+inline constexpr int exitUsage = 2;
+
+// Sets up a command's parser with --help and --app-dir; returns false (after printing help or
+// the usage error) when the command should end with `exitCode`.
+bool parseCommand(QCommandLineParser& parser, const QString& command, const QString& description,
+                  const QStringList& args, int& exitCode);
+
+// The AppDir given by --app-dir, or the executable's folder.
+Workspace workspaceFrom(const QCommandLineParser& parser);
+
+void printOut(const QString& text);  // a line on stdout, UTF-8
+void printErr(const QString& text);  // a line on stderr, UTF-8
+
+template <typename Record>
+QJsonObject recordToJson(const Record& record, RecordLayout<Record> layout = Record::layout())
+{
+    QJsonObject object;
+    for (const auto& field : layout)
+        object.insert(QString::fromLatin1(field.id), record.*(field.member));
+    return object;
+}
+
+template <typename Record>
+QString recordToLine(const Record& record, RecordLayout<Record> layout = Record::layout())
+{
+    QStringList values;
+    for (const auto& field : layout)
+        values << record.*(field.member);
+    return values.join(QLatin1Char('\t'));
+}
+
+}  // namespace xc::cli

@@ -1,0 +1,70 @@
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+
+#include "core/album_model.h"
+#include "templates/catalogue.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace xc::cli {
+
+namespace {
+
+constexpr int exitNoTemplates = 3;
+
+QJsonArray listToJson(const TemplateList& list)
+{
+    QJsonArray array;
+    for (const TemplateRecord& row : list)
+        array.append(recordToJson(row, list.layout()));
+    return array;
+}
+
+void printList(const QString& title, const TemplateList& list)
+{
+    printOut(QStringLiteral("%1 (%2)").arg(title).arg(list.count()));
+    QStringList header;
+    for (const auto& field : list.layout())
+        header << QString::fromLatin1(field.id);
+    printOut(QStringLiteral("  ") + header.join(QLatin1Char('\t')));
+    for (const TemplateRecord& row : list)
+        printOut(QStringLiteral("  ") + recordToLine(row, list.layout()));
+}
+
+}  // namespace
+
+int runTemplates(const QStringList& args)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON object."));
+    parser.addOption(json);
+    int code = exitOk;
+    if (!parseCommand(parser, QStringLiteral("templates"),
+                      QStringLiteral("Builds the template catalogue exactly as start-up does and prints the catalogue "
+                                     "and the landscape, portrait and advanced lists."),
+                      args, code))
+        return code;
+
+    AlbumModel model;
+    const CatalogueReport report = buildCatalogue(model, workspaceFrom(parser));
+    for (const QString& line : report.leftOut)
+        printErr(QStringLiteral("模板已忽略：") + line);
+
+    if (parser.isSet(json)) {
+        QJsonObject out;
+        out.insert(QStringLiteral("catalogue"), listToJson(model.catalogue));
+        out.insert(QStringLiteral("landscape"), listToJson(model.landscapeTemplates));
+        out.insert(QStringLiteral("portrait"), listToJson(model.portraitTemplates));
+        out.insert(QStringLiteral("advanced"), listToJson(model.advancedTemplates));
+        printOut(QString::fromUtf8(QJsonDocument(out).toJson(QJsonDocument::Indented)).trimmed());
+    } else {
+        printList(QStringLiteral("Catalogue"), model.catalogue);
+        printList(QStringLiteral("Landscape"), model.landscapeTemplates);
+        printList(QStringLiteral("Portrait"), model.portraitTemplates);
+        printList(QStringLiteral("Advanced"), model.advancedTemplates);
+    }
+    return model.catalogue.isEmpty() ? exitNoTemplates : exitOk;
+}
+
+}  // namespace xc::cli

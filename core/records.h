@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/record_layout.h"
+
+#include <QString>
+
+#include <array>
+
+namespace xc {
+
+// One photo of the album, in album order (22 columns).
+struct PhotoRecord {
+    QString seq, path, name, ext, width, height, orientation, templateFolder, templateIndex, fitTag,
+        templatePhotoCount, slotName, templatePackage, slotWidth, slotHeight, templateWidths,
+        templateHeights, templateOrientations, templateJpgNames, templateFrames, thumbDone, cropDone;
+    static RecordLayout<PhotoRecord> layout();
+};
+
+// One template; the catalogue uses 11 columns, the classified and candidate lists 13.
+struct TemplateRecord {
+    QString kind, category, photoCount, slotWidths, slotHeights, slotOrientations, slotJpgNames,
+        package, classMark, index, landscapeSlots, portraitSlots, frames;
+    static RecordLayout<TemplateRecord> catalogueLayout();
+    static RecordLayout<TemplateRecord> classifiedLayout();
+    static RecordLayout<TemplateRecord> layout() { return classifiedLayout(); }
+};
+
+struct MusicRecord {
+    QString seq, name, ext, path, duration, frames, lyricsKey, lyricsName;
+    static RecordLayout<MusicRecord> layout();
+};
+
+struct LyricsRecord {
+    QString seq, name, ext, path, musicKey, musicName, colorName, colorValue, fontSize, fontName,
+        bold, italic, underline, hAlign, vAlign;
+    static RecordLayout<LyricsRecord> layout();
+};
+
+struct KaraokeStyleRecord {
+    QString seq, name, colorName, highlightColorName, fontName, fontSize, bold, italic, underline,
+        path, colorValue, highlightColorValue, script;
+    static RecordLayout<KaraokeStyleRecord> layout();
+};
+
+struct TextEffectRecord {
+    QString text, startTime, endTime, state, motionName, x, y, effectName, colorName, fontName,
+        fontSize, bold, italic, underline, colorValue;
+    static RecordLayout<TextEffectRecord> layout();
+};
+
+struct PictureEffectRecord {
+    QString frameCount, startTime, endTime, state, effectName, order;
+    static RecordLayout<PictureEffectRecord> layout();
+};
+
+}  // namespace xc

@@ -1,0 +1,132 @@
+#include "templates/catalogue.h"
+
+#include "core/album_model.h"
+#include "core/file_ops.h"
+#include "core/workspace.h"
+#include "templates/classification.h"
+#include "templates/ini_file.h"
+#include "templates/package_codec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace xc {
+
+namespace {
+
+const QString markerSection = QStringLiteral("l_x_w_j_s_y");
+const QString markerValue = QStringLiteral("s_y_l_x");
+const QString slotSection = QStringLiteral("1");
+
+void appendPackages(const QString& folder, QStringList& out)
+{
+    const QDir dir(folder);
+    // Byte order of the names keeps pairing deterministic and independent of the locale.
+    QStringList names = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                      QDir::NoSort);
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) { return a.toUtf8() < b.toUtf8(); });
+    for (const QString& name : names) {
+        const QString path = folder + QLatin1Char('/') + name;
+        const QFileInfo info(path);
+        if (info.isDir() && !info.isSymLink())
+            appendPackages(path, out);
+        else if (info.isFile() && (name.endsWith(QStringLiteral(".rar")) || name.endsWith(QStringLiteral(".RAR"))))
+            out << path;
+    }
+}
+
+}  // namespace
+
+QString CatalogueReport::notice() const
+{
+    if (leftOut.isEmpty())
+        return {};
+    return QStringLiteral("以下模板文件已损坏或不完整，未能载入：\n") + leftOut.join(QLatin1Char('\n'));
+}
+
+QStringList listPackages(const QString& folder)
+{
+    QStringList out;
+    appendPackages(folder, out);
+    return out;
+}
+
+Status scanAndPair(AlbumModel& model, const Workspace& workspace, CatalogueReport& report)
+{
+    const QString scratch = workspace.path(paths::parameterScratch);
+    if (!wipeAndRecreate(workspace, scratch))
+        return Status::failure(folderNotCreatedMessage(scratch));
+    model.scanPaths.clear();
+    model.scanNumbering.clear();
+    model.scanParameters.clear();
+    model.scanMovies.clear();
+
+    const QStringList parameters = listPackages(workspace.path(paths::parameterPackages));
+    const QStringList movies = listPackages(workspace.path(paths::moviePackages));
+    model.scanPaths << parameters << movies;
+
+    const qsizetype pairs = std::min(parameters.size(), movies.size());
+    for (qsizetype a = 0; a < pairs; ++a) {
+        model.scanNumbering << QStringLiteral("%1=   %2   %3").arg(a + 1).arg(2 * a).arg(2 * a + 1);
+        model.scanParameters << parameters[a];
+        model.scanMovies << movies[a];
+    }
+    for (qsizetype a = pairs; a < parameters.size(); ++a)
+        report.leftOut << QStringLiteral("%1: 没有与之配对的模板动画包").arg(parameters[a]);
+    for (qsizetype a = pairs; a < movies.size(); ++a)
+        report.leftOut << QStringLiteral("%1: 没有与之配对的模板参数包").arg(movies[a]);
+    return Status::success();
+}
+
+void readCatalogue(AlbumModel& model, const Workspace& workspace, CatalogueReport& report)
+{
+    model.catalogue.clear();
+    for (qsizetype i = 0; i < model.scanParameters.size(); ++i) {
+        const QString base = workspace.path(paths::parameterScratch) + QStringLiteral("wjj_00_j_y") + QString::number(i + 1);
+        const QString iniPath = base + QStringLiteral(".ini");
+        const Status decoded = decodePackage(model.scanParameters[i], base, iniPath);
+        QFile iniFile(iniPath);
+        const IniFile ini = decoded.ok() && iniFile.open(QIODevice::ReadOnly) ? IniFile::parse(iniFile.readAll()) : IniFile();
+        iniFile.close();
+        QFile::remove(iniPath);
+
+        if (!decoded.ok()) {
+            report.leftOut << QStringLiteral("%1: %2").arg(model.scanParameters[i], decoded.error());
+            continue;
+        }
+        if (ini.value(markerSection, markerSection) != markerValue) {
+            report.leftOut << QStringLiteral("%1: 不是有效的模板参数文件（标记不符）").arg(model.scanParameters[i]);
+            continue;
+        }
+        TemplateRecord row;
+        row.kind = ini.value(slotSection, QStringLiteral("mblx"));
+        row.category = ini.value(slotSection, QStringLiteral("mbfl"));
+        row.photoCount = ini.value(slotSection, QStringLiteral("xpsl"));
+        row.slotWidths = ini.value(slotSection, QStringLiteral("xpkd"));
+        row.slotHeights = ini.value(slotSection, QStringLiteral("xpgd"));
+        row.slotOrientations = ini.value(slotSection, QStringLiteral("szhz"));
+        row.slotJpgNames = ini.value(slotSection, QStringLiteral("xpjpgmc"));
+        row.package = model.scanMovies[i];
+        row.index = QString::number(model.catalogue.count());  // equals the row position
+        row.frames = ini.value(slotSection, QStringLiteral("mbdx"));
+        model.catalogue.append(row);
+    }
+    report.usableTemplates = int(model.catalogue.count());
+}
+
+CatalogueReport buildCatalogue(AlbumModel& model, const Workspace& workspace)
+{
+    CatalogueReport report;
+    const Status scanned = scanAndPair(model, workspace, report);
+    if (!scanned.ok()) {
+        report.leftOut << scanned.error();
+        return report;
+    }
+    readCatalogue(model, workspace, report);
+    sortTemplates(model);
+    countSlots(model);
+    return report;
+}
+
+}  // namespace xc
