@@ -1,0 +1,130 @@
+#include "effects/album_length.h"
+
+#include "core/album_model.h"
+#include "core/keywords.h"
+
+namespace xc {
+
+namespace {
+
+QString twoDigits(qint64 value)
+{
+    return value < 10 ? QStringLiteral("0") + QString::number(value) : QString::number(value);
+}
+
+qint64 framesOf(const QString& text) { return qMax<qint64>(0, text.toLongLong()); }
+
+qint64 songFramesTotal(const AlbumModel& model)
+{
+    qint64 total = 0;
+    for (const MusicRecord& song : model.music)
+        total += framesOf(song.frames);
+    return total;
+}
+
+// The songs back to back from frame 0; with `repeat`, again from the first until `cover` frames
+// are covered (songs of 0 frames cannot cover anything, so they play once).
+void layOutSongs(const AlbumModel& model, qint64 cover, bool repeat, AlbumPlan& plan)
+{
+    const qint64 onePass = songFramesTotal(model);
+    qint64 start = 0;
+    do {
+        for (qsizetype row = 0; row < model.music.count(); ++row) {
+            const qint64 frames = framesOf(model.music[row].frames);
+            plan.songs.append(SongSpan{int(row), start, frames});
+            plan.audioFiles.append(model.music[row].path);
+            start += frames;
+        }
+    } while (repeat && onePass > 0 && start < cover);
+}
+
+void planPhotoLength(const AlbumModel& model, AlbumPlan& plan)
+{
+    qint64 templateFrames = 0;
+    for (const RenderTemplateRecord& instance : plan.instances) {
+        plan.renderTemplates.append(PlannedTemplate{instance, -1});
+        templateFrames += framesOf(instance.frames);
+    }
+    plan.frameBudget = templateFrames + closingAllowanceFrames;
+    plan.closingStartFrame = templateFrames;
+    if (!model.music.isEmpty()) {
+        layOutSongs(model, plan.frameBudget, model.settings.loopMusic, plan);
+        plan.truncateAudio = true;
+    }
+}
+
+void planMusicLength(const AlbumModel& model, AlbumPlan& plan)
+{
+    plan.frameBudget = qMax<qint64>(songFramesTotal(model), closingAllowanceFrames);
+    const qint64 photoArea = plan.frameBudget - closingAllowanceFrames;
+    qint64 onePass = 0;
+    for (const RenderTemplateRecord& instance : plan.instances)
+        onePass += framesOf(instance.frames);
+
+    qint64 used = 0;
+    bool again = true;
+    while (again && used < photoArea && onePass > 0) {
+        for (const RenderTemplateRecord& instance : plan.instances) {
+            const qint64 frames = qMin(framesOf(instance.frames), photoArea - used);
+            if (frames <= 0)
+                continue;
+            plan.renderTemplates.append(PlannedTemplate{instance, int(frames)});
+            used += frames;
+            if (used >= photoArea)
+                break;
+        }
+        again = model.settings.loopPictures;
+    }
+    plan.closingStartFrame = used;
+    layOutSongs(model, plan.frameBudget, false, plan);
+    plan.truncateAudio = true;
+}
+
+}  // namespace
+
+QString timeKey(qint64 seconds)
+{
+    qint64 minutes = seconds / 60;
+    const qint64 rest = seconds - 60 * minutes;
+    while (minutes > 60)
+        minutes -= 60;
+    return twoDigits(minutes) + QLatin1Char(':') + twoDigits(rest);
+}
+
+QString timeText(qint64 frame) { return timeKey(frame / albumFramesPerSecond); }
+
+void resetAlbumLengthOptions(AlbumSettings& settings)
+{
+    settings.syncMode = kw::syncPhotos;
+    settings.loopMusic = false;
+    settings.loopPictures = false;
+}
+
+void prepareAlbumLengthDialog(AlbumModel& model)
+{
+    if (model.music.isEmpty())
+        resetAlbumLengthOptions(model.settings);
+}
+
+void choosePhotoLengthRule(AlbumSettings& settings)
+{
+    settings.syncMode = kw::syncPhotos;
+    settings.loopPictures = false;
+}
+
+void chooseMusicLengthRule(AlbumSettings& settings) { settings.syncMode = kw::syncMusic; }
+
+bool photoLengthRule(const AlbumSettings& settings) { return settings.syncMode != kw::syncMusic; }
+
+AlbumPlan planAlbum(const AlbumModel& model, const Workspace& workspace)
+{
+    AlbumPlan plan;
+    plan.instances = buildTemplateInstances(model, workspace);
+    if (photoLengthRule(model.settings) || model.music.isEmpty())
+        planPhotoLength(model, plan);
+    else
+        planMusicLength(model, plan);
+    return plan;
+}
+
+}  // namespace xc
