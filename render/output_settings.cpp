@@ -1,0 +1,83 @@
+#include "render/output_settings.h"
+
+#include "core/album_model.h"
+#include "core/file_ops.h"
+#include "core/keywords.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace xc {
+
+const QList<VideoLauncher>& videoLaunchers()
+{
+    static const QList<VideoLauncher> launchers{
+        {kw::kindVcd, QStringLiteral("VCD 格式相册"), QStringLiteral("*.mpg"), QStringLiteral(".mpg")},
+        {kw::kindSvcd, QStringLiteral("SVCD 格式相册"), QStringLiteral("*.mpg"), QStringLiteral(".mpg")},
+        {kw::kindDvd, QStringLiteral("DVD 格式相册"), QStringLiteral("*.mpg"), QStringLiteral(".mpg")},
+        {kw::kindAvi, QStringLiteral("AVI 格式相册"), QStringLiteral("*.avi"), QStringLiteral(".avi")},
+    };
+    return launchers;
+}
+
+std::optional<VideoLauncher> videoLauncher(const QString& kind)
+{
+    for (const VideoLauncher& launcher : videoLaunchers()) {
+        if (launcher.kind == kind)
+            return launcher;
+    }
+    return std::nullopt;
+}
+
+OutputSizeList outputSizeList(const QString& kind)
+{
+    static const QList<QSize> all{{320, 176}, {464, 256}, {640, 368}, {800, 480},
+                                  {1280, 720}, {1440, 816}, {1600, 896}, {1920, 1080}};
+    if (kind == kw::kindVcd)
+        return {all.mid(0, 5), 4};
+    return {all, int(all.size()) - 1};
+}
+
+QString outputSizeEntry(QSize size)
+{
+    return QString::number(size.width()) + QStringLiteral(" × ") + QString::number(size.height());
+}
+
+Status checkPhotosPresent(const AlbumModel& model)
+{
+    if (model.photos.isEmpty())
+        return Status::failure(QStringLiteral("没有添加相片文件！"));
+    return Status::success();
+}
+
+QString videoOutputPath(const VideoLauncher& launcher, const QString& chosenName)
+{
+    if (chosenName.endsWith(launcher.extension, Qt::CaseInsensitive))
+        return chosenName;
+    return chosenName + launcher.extension;
+}
+
+QString videoOutputDisplayName(const QString& outputPath) { return QFileInfo(outputPath).fileName().chopped(4); }
+
+const QStringList& imageSequenceFormats()
+{
+    static const QStringList formats{QStringLiteral("JPG"), QStringLiteral("BMP"), QStringLiteral("TGA"),
+                                     QStringLiteral("PCX")};
+    return formats;
+}
+
+QString imageSequenceSaveFilter(const QString& format)
+{
+    return QStringLiteral("生成 ") + format + QStringLiteral(" 序列图片") + QStringLiteral("|*.") + format;
+}
+
+Result<QString> prepareImageSequenceFolder(const QString& folder, const QString& format)
+{
+    if (QFileInfo::exists(folder))
+        return Result<QString>::failure(QStringLiteral("输入的文件名存在, 请更换保存的文件名！"));
+    if (!ensureFolder(folder))
+        return Result<QString>::failure(folderNotCreatedMessage(folder));
+    return Result<QString>::success(QDir::cleanPath(folder) + QStringLiteral("/01.") + format);
+}
+
+}  // namespace xc
