@@ -1,0 +1,99 @@
+#include "photos/photo_fitting.h"
+
+#include "core/album_model.h"
+#include "core/file_ops.h"
+#include "core/workspace.h"
+#include "photos/board_thumbnails.h"
+#include "photos/jpeg_codec.h"
+#include "photos/photo_probe.h"
+#include "photos/photo_rendering.h"
+#include "templates/materialisation.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace xc {
+
+namespace {
+
+Status ensureParent(const QString& path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    return ensureFolder(folder) ? Status::success() : Status::failure(folderNotCreatedMessage(folder));
+}
+
+Status notWritten(const QString& path) { return Status::failure(fileNotWrittenMessage(path)); }
+
+}  // namespace
+
+QString fileNotWrittenMessage(const QString& path)
+{
+    return QStringLiteral("无法写入文件：%1（请检查磁盘空间和写入权限）").arg(QDir::toNativeSeparators(path));
+}
+
+FitGeometry importFitGeometry(const PhotoRecord& row, const AlbumSettings& settings)
+{
+    return fitGeometry({row.width.toInt(), row.height.toInt()}, slotSizeOf(row.slotWidth, row.slotHeight),
+                       settings.landscapeCrop, settings.portraitCrop);
+}
+
+QString fittedPhotoPath(const Workspace& workspace, const AlbumSettings& settings, const PhotoRecord& row)
+{
+    return instanceFolderPath(workspace, row.templateFolder) + row.slotName + settings.ext2;
+}
+
+QString importScratchPath(const Workspace& workspace, const AlbumSettings& settings)
+{
+    return workspace.path(paths::templateWorkArea) + QStringLiteral("t_p_1") + settings.ext3;
+}
+
+QString replacementScratchPath(const Workspace& workspace)
+{
+    return workspace.path(paths::templateWorkArea) + QStringLiteral("t_p_1.bmp");
+}
+
+Status writeFittedPhoto(const QImage& canvas, const QString& path)
+{
+    const Result<QByteArray> jpeg = encodeJpeg(canvas, fittedJpegQuality);
+    if (!jpeg.ok())
+        return Status::failure(jpeg.error());
+    if (Status parent = ensureParent(path); !parent.ok())
+        return parent;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(jpeg.value()) != jpeg.value().size() || !file.commit())
+        return notWritten(path);
+    return Status::success();
+}
+
+Status writeScratchBitmap(const QImage& canvas, const QString& path)
+{
+    if (Status parent = ensureParent(path); !parent.ok())
+        return parent;
+    return canvas.save(path, "BMP") ? Status::success() : notWritten(path);
+}
+
+Result<QImage> fitReplacementPhoto(const AlbumModel& model, const Workspace& workspace, const QString& photoPath, qsizetype row,
+                                   WithBoardThumbnail thumbnail)
+{
+    using R = Result<QImage>;
+    const Result<PhotoInfo> info = probePhotoFile(photoPath);
+    if (!info.ok())
+        return R::failure(info.error());
+    const PhotoRecord& slotRow = model.photos[row];
+    const QSize photoSize = recordedSize(info.value());
+    RenderRequest request;
+    request.fit = replacementFitGeometry(photoSize, slotSizeOf(slotRow.slotWidth, slotRow.slotHeight));
+    if (thumbnail == WithBoardThumbnail::Yes)
+        request.thumbnailSize = boardThumbnailSize(photoSize, model.settings);
+    const Result<RenderedPhoto> rendered = renderPhotoFile(photoPath, request);
+    if (!rendered.ok())
+        return R::failure(rendered.error());
+    if (Status scratch = writeScratchBitmap(rendered.value().canvas, replacementScratchPath(workspace)); !scratch.ok())
+        return R::failure(scratch.error());
+    if (Status fitted = writeFittedPhoto(rendered.value().canvas, fittedPhotoPath(workspace, model.settings, slotRow)); !fitted.ok())
+        return R::failure(fitted.error());
+    return R::success(rendered.value().thumbnail);
+}
+
+}  // namespace xc
