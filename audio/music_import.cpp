@@ -1,0 +1,66 @@
+#include "audio/music_import.h"
+
+#include "audio/binding.h"
+#include "audio/board_thumbnails.h"
+#include "audio/imported_file.h"
+#include "media/song_pcm_decoder.h"
+
+namespace xc {
+
+namespace {
+
+QString twoDigits(qint64 value)
+{
+    return value < 10 ? QStringLiteral("0") + QString::number(value) : QString::number(value);
+}
+
+}  // namespace
+
+QString musicDurationText(qint64 lengthMs)
+{
+    const qint64 seconds = lengthMs / 1000;
+    return QStringLiteral("00:") + twoDigits(seconds / 60) + QLatin1Char(':') + twoDigits(seconds % 60);
+}
+
+QString musicFrameCount(qint64 lengthMs) { return QString::number(lengthMs / 1000 * 25); }
+
+Status importMusic(AlbumModel& model, const Workspace& workspace, const QStringList& files, Progress& progress)
+{
+    if (files.isEmpty())
+        return Status::success();
+    QList<qint64> lengths;
+    for (const QString& file : files) {
+        const Result<qint64> length = measureSongLengthMs(file);
+        if (!length.ok())
+            return Status::failure(length.error());
+        lengths << length.value();
+    }
+
+    // Bindings made by the pairing are undone with the rows when a thumbnail cannot be saved.
+    const RecordTable<MusicRecord> musicBefore = model.music;
+    const RecordTable<LyricsRecord> lyricsBefore = model.lyrics;
+    progress.setTotal(int(files.size() + model.music.count() + files.size()));
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const ImportedFileNames file = importedFileNames(files.at(i));
+        model.music.append(MusicRecord{QString::number(model.music.count() + 1), file.name, file.ext, file.path,
+                                       musicDurationText(lengths.at(i)), musicFrameCount(lengths.at(i)), kw::none,
+                                       kw::none});
+        progress.advance();
+    }
+
+    pairUnboundByPosition(model);
+    QStringList names;
+    for (const auto& row : model.music)
+        names << row.name;
+    const Status drawn = redrawBoardTiles(workspace, model.settings, AudioBoard::Music, names, progress);
+    if (!drawn.ok()) {
+        model.music = musicBefore;
+        model.lyrics = lyricsBefore;
+        return drawn;
+    }
+    model.settings.boardView = kw::boardIcons;
+    model.settings.selectedId = kw::none;
+    return Status::success();
+}
+
+}  // namespace xc

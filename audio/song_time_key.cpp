@@ -1,0 +1,27 @@
+#include "audio/song_time_key.h"
+
+namespace xc {
+
+namespace {
+
+QString twoDigits(qint64 value)
+{
+    return value < 10 ? QStringLiteral("0") + QString::number(value) : QString::number(value);
+}
+
+}  // namespace
+
+QString songTimeKey(qint64 seconds)
+{
+    qint64 minutes = seconds / 60;
+    const qint64 rest = seconds - 60 * minutes;
+    while (minutes > 60)
+        minutes -= 60;
+    return twoDigits(minutes) + QLatin1Char(':') + twoDigits(rest);
+}
+
+QString songTimeKeyOfFrames(qint64 frames) { return songTimeKey(frames / 25); }
+
+QString songTimeKeyOfMs(qint64 ms) { return songTimeKey(ms / 1000); }
+
+}  // namespace xc

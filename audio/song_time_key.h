@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace xc {
+
+// The song time key "mm:ss" of a moment S seconds into a song. Minutes above 60 wrap (the hours
+// are dropped: 3,600 s gives "60:00", 3,660 s gives "01:00"); each part below 10 gets a leading
+// "0". Negative moments keep their sign inside the part ("00:0-1" for −1 s), so they never equal
+// a key of the song clock.
+QString songTimeKey(qint64 seconds);
+
+// The key of a frame count at 25 frames per second (whole seconds, truncated toward zero).
+QString songTimeKeyOfFrames(qint64 frames);
+
+// The key of a player position in milliseconds.
+QString songTimeKeyOfMs(qint64 ms);
+
+}  // namespace xc
