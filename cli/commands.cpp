@@ -16,6 +16,7 @@ QList<Command> inspectCommands()
 {
     return {
         {"package", "Decode one template package and write its payload.", runInspectPackage},
+        {"movie", "Render chosen frames of one template movie to PNG.", runInspectMovie},
     };
 }
 

@@ -19,6 +19,7 @@ int runInspect(const QStringList& args);
 
 // Sub-commands of "inspect".
 int runInspectPackage(const QStringList& args);
+int runInspectMovie(const QStringList& args);
 
 QList<Command> topLevelCommands();
 QList<Command> inspectCommands();

@@ -13,6 +13,14 @@ class QPainter;
 
 namespace xc {
 
+namespace movie {
+// The marker every template movie carries, read with GetVariable.
+inline const QString templateMarkerName = QStringLiteral("l_x_z_f_c");
+inline const QString templateMarkerValue = QStringLiteral("l_x_z_f_c_s_y_w_j");
+// The command raised once a movie and its start picture are loaded.
+inline const QString startPictureCommand = QStringLiteral("picture_0");
+}  // namespace movie
+
 // The template movie host: plays one Lottie template movie at a time, stopped on a chosen frame,
 // and paints that frame at the host's size.
 //

@@ -1,0 +1,213 @@
+#include "media/movie_source.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cctype>
+#include <cstring>
+
+namespace xc {
+
+namespace {
+
+const QString startPictureRelativePath = QStringLiteral("../../pic/picture_0.rar");
+
+QString placeholderUri(int index)
+{
+    QImage placeholder(placeholderSize(index), QImage::Format_ARGB32);
+    placeholder.fill(Qt::transparent);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    placeholder.save(&buffer, "PNG");
+    return QStringLiteral("data:image/png;base64,") + QString::fromLatin1(png.toBase64());
+}
+
+bool isImageAsset(const QJsonObject& asset)
+{
+    return asset.contains(QStringLiteral("p")) && !asset.contains(QStringLiteral("layers"));
+}
+
+MovieImageAsset describeImageAsset(const QJsonObject& asset, const QDir& movieFolder)
+{
+    MovieImageAsset image;
+    image.id = asset.value(QStringLiteral("id")).toString();
+    image.box = QSize(asset.value(QStringLiteral("w")).toInt(), asset.value(QStringLiteral("h")).toInt());
+    const QString name = asset.value(QStringLiteral("p")).toString();
+    if (name.startsWith(QStringLiteral("data:"))) {
+        const qsizetype comma = name.indexOf(QLatin1Char(','));
+        if (comma > 0)
+            image.embeddedData = QByteArray::fromBase64(name.mid(comma + 1).toLatin1());
+        return image;
+    }
+    const QString relative = asset.value(QStringLiteral("u")).toString() + name;
+    image.isStartPicture = QDir::cleanPath(relative) == startPictureRelativePath;
+    image.picturePath = QDir::cleanPath(movieFolder.filePath(relative));
+    return image;
+}
+
+// Finds the elements of the top-level "assets" array in the raw JSON text, so that image assets
+// can be replaced while every other byte stays as written: the engine's parser depends on key
+// order (a shape's "ty" must come first), which re-serialising would lose. The text is known to
+// be valid JSON.
+class AssetSpans {
+public:
+    struct Span {
+        qsizetype begin;
+        qsizetype end;
+    };
+
+    explicit AssetSpans(const QByteArray& text) : m_text(text) {}
+
+    QList<Span> find()
+    {
+        QList<Span> spans;
+        skipWhitespace();
+        if (!consume('{'))
+            return spans;
+        while (skipWhitespace(), m_pos < m_text.size() && m_text[m_pos] == '"') {
+            const qsizetype keyBegin = m_pos;
+            skipString();
+            const bool isAssets = m_text.mid(keyBegin, m_pos - keyBegin) == "\"assets\"";
+            skipWhitespace();
+            consume(':');
+            skipWhitespace();
+            if (isAssets && consume('[')) {
+                while (skipWhitespace(), m_pos < m_text.size() && m_text[m_pos] != ']') {
+                    const qsizetype begin = m_pos;
+                    skipValue();
+                    spans.append({begin, m_pos});
+                    skipWhitespace();
+                    consume(',');
+                }
+                return spans;
+            }
+            skipValue();
+            skipWhitespace();
+            consume(',');
+        }
+        return spans;
+    }
+
+private:
+    bool consume(char c)
+    {
+        if (m_pos < m_text.size() && m_text[m_pos] == c) {
+            ++m_pos;
+            return true;
+        }
+        return false;
+    }
+
+    void skipWhitespace()
+    {
+        while (m_pos < m_text.size() && std::isspace(static_cast<unsigned char>(m_text[m_pos])))
+            ++m_pos;
+    }
+
+    void skipString()
+    {
+        for (++m_pos; m_pos < m_text.size() && m_text[m_pos] != '"'; ++m_pos) {
+            if (m_text[m_pos] == '\\')
+                ++m_pos;
+        }
+        ++m_pos;
+    }
+
+    void skipValue()
+    {
+        if (m_pos >= m_text.size())
+            return;
+        const char first = m_text[m_pos];
+        if (first == '"') {
+            skipString();
+        } else if (first == '{' || first == '[') {
+            int depth = 0;
+            while (m_pos < m_text.size()) {
+                const char c = m_text[m_pos];
+                if (c == '"') {
+                    skipString();
+                    continue;
+                }
+                ++m_pos;
+                if (c == '{' || c == '[')
+                    ++depth;
+                else if ((c == '}' || c == ']') && --depth == 0)
+                    return;
+            }
+        } else {
+            while (m_pos < m_text.size() && !std::strchr(",]} \t\r\n", m_text[m_pos]))
+                ++m_pos;
+        }
+    }
+
+    const QByteArray& m_text;
+    qsizetype m_pos = 0;
+};
+
+QHash<QString, QString> markerVariables(const QJsonArray& markers)
+{
+    QHash<QString, QString> variables;
+    for (const QJsonValue& marker : markers) {
+        const QString comment = marker.toObject().value(QStringLiteral("cm")).toString();
+        const qsizetype equals = comment.indexOf(QLatin1Char('='));
+        if (equals > 0)
+            variables.insert(comment.left(equals), comment.mid(equals + 1));
+    }
+    return variables;
+}
+
+}  // namespace
+
+QSize placeholderSize(int index) { return QSize(1, index + 1); }
+
+int assetIndexOfPlaceholder(int width, int height) { return width == 1 && height >= 1 ? height - 1 : -1; }
+
+Result<MovieSource> readMovieSource(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Result<MovieSource>::failure(QStringLiteral("cannot read the movie %1: %2").arg(path, file.errorString()));
+    const QByteArray text = file.readAll();
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
+    if (parseError.error != QJsonParseError::NoError || !document.isObject())
+        return Result<MovieSource>::failure(QStringLiteral("the movie %1 is not a Lottie JSON animation (%2)")
+                                                .arg(path, parseError.error != QJsonParseError::NoError ? parseError.errorString()
+                                                                                                      : QStringLiteral("not an object")));
+
+    const QDir movieFolder = QFileInfo(path).absoluteDir();
+    const QJsonObject root = document.object();
+    MovieSource source;
+    source.variables = markerVariables(root.value(QStringLiteral("markers")).toArray());
+
+    const QJsonArray assets = root.value(QStringLiteral("assets")).toArray();
+    const QList<AssetSpans::Span> spans = AssetSpans(text).find();
+    if (spans.size() != assets.size())
+        return Result<MovieSource>::failure(QStringLiteral("the movie %1 has an unreadable asset list").arg(path));
+    source.engineJson.reserve(text.size());
+    qsizetype copied = 0;
+    for (qsizetype i = 0; i < assets.size(); ++i) {
+        QJsonObject asset = assets.at(i).toObject();
+        if (!isImageAsset(asset))
+            continue;
+        const int index = int(source.imageAssets.size());
+        source.imageAssets.append(describeImageAsset(asset, movieFolder));
+        asset.insert(QStringLiteral("u"), QString());
+        asset.insert(QStringLiteral("p"), placeholderUri(index));
+        asset.insert(QStringLiteral("e"), 1);
+        source.engineJson += text.mid(copied, spans[i].begin - copied);
+        source.engineJson += QJsonDocument(asset).toJson(QJsonDocument::Compact);
+        copied = spans[i].end;
+    }
+    source.engineJson += text.mid(copied);
+    return Result<MovieSource>::success(std::move(source));
+}
+
+}  // namespace xc
