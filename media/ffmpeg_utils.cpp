@@ -1,0 +1,30 @@
+#include "media/ffmpeg_utils.h"
+
+namespace xc::ffmpeg {
+
+QString ffmpegError(const QString& context, int code)
+{
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(code, text, sizeof text);
+    return QStringLiteral("%1: %2").arg(context, QString::fromUtf8(text));
+}
+
+Status encode(AVCodecContext& encoder, const AVFrame* frame, AVPacket& packet, const PacketSink& sink)
+{
+    int code = avcodec_send_frame(&encoder, frame);
+    if (code < 0)
+        return Status::failure(ffmpegError(QStringLiteral("Cannot encode %1").arg(QString::fromUtf8(encoder.codec->name)), code));
+    while (true) {
+        code = avcodec_receive_packet(&encoder, &packet);
+        if (code == AVERROR(EAGAIN) || code == AVERROR_EOF)
+            return Status::success();
+        if (code < 0)
+            return Status::failure(ffmpegError(QStringLiteral("Cannot encode %1").arg(QString::fromUtf8(encoder.codec->name)), code));
+        Status written = sink(packet);
+        av_packet_unref(&packet);
+        if (!written.ok())
+            return written;
+    }
+}
+
+}  // namespace xc::ffmpeg
