@@ -9,6 +9,17 @@ QString ffmpegError(const QString& context, int code)
     return QStringLiteral("%1: %2").arg(context, QString::fromUtf8(text));
 }
 
+Result<CodecContextPtr> encoderContext(const QString& name)
+{
+    const AVCodec* codec = avcodec_find_encoder_by_name(name.toLatin1().constData());
+    if (codec == nullptr)
+        return Result<CodecContextPtr>::failure(QStringLiteral("The encoder %1 is not available").arg(name));
+    CodecContextPtr context(avcodec_alloc_context3(codec));
+    if (!context)
+        return Result<CodecContextPtr>::failure(ffmpegError(QStringLiteral("Cannot use the encoder %1").arg(name), AVERROR(ENOMEM)));
+    return Result<CodecContextPtr>::success(std::move(context));
+}
+
 Status encode(AVCodecContext& encoder, const AVFrame* frame, AVPacket& packet, const PacketSink& sink)
 {
     int code = avcodec_send_frame(&encoder, frame);

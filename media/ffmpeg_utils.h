@@ -64,6 +64,9 @@ using OutputContextPtr = std::unique_ptr<AVFormatContext, OutputContextDeleter>;
 // "context: FFmpeg's description of code", e.g. "Cannot open output file x.mpg: Permission denied".
 QString ffmpegError(const QString& context, int code);
 
+// A fresh context of the encoder with that name, or why there is none.
+Result<CodecContextPtr> encoderContext(const QString& name);
+
 // Sends one frame (null: drain) to an encoder and hands every packet it gives back to sink.
 using PacketSink = std::function<Status(AVPacket& packet)>;
 Status encode(AVCodecContext& encoder, const AVFrame* frame, AVPacket& packet, const PacketSink& sink);

@@ -65,11 +65,6 @@ private:
     std::atomic<qint64> m_samplesWritten{0};
 };
 
-const AVCodec* findEncoder(const QString& name)
-{
-    return avcodec_find_encoder_by_name(name.toLatin1().constData());
-}
-
 Status MediaFileWriter::open()
 {
     AVFormatContext* output = nullptr;
@@ -93,12 +88,10 @@ Status MediaFileWriter::open()
 Status MediaFileWriter::openVideo()
 {
     const VideoStreamPlan& plan = m_plan.video;
-    const AVCodec* codec = findEncoder(plan.codecName);
-    if (codec == nullptr)
-        return Status::failure(QStringLiteral("The video encoder %1 is not available").arg(plan.codecName));
-    m_video.reset(avcodec_alloc_context3(codec));
-    if (!m_video)
-        return Status::failure(writeFailure(AVERROR(ENOMEM)));
+    auto context = encoderContext(plan.codecName);
+    if (!context.ok())
+        return Status::failure(context.error());
+    m_video = std::move(context.value());
     AVCodecContext& video = *m_video;
     video.width = plan.size.width();
     video.height = plan.size.height();
@@ -119,7 +112,7 @@ Status MediaFileWriter::openVideo()
         av_opt_set_int(video.priv_data, "scan_offset", 1, 0);
     if (m_output->oformat->flags & AVFMT_GLOBALHEADER)
         video.flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    const int code = avcodec_open2(&video, codec, nullptr);
+    const int code = avcodec_open2(&video, nullptr, nullptr);
     if (code < 0)
         return Status::failure(ffmpegError(QStringLiteral("Cannot open the video encoder %1").arg(plan.codecName), code));
     Status added = addStream(video, m_videoStream);
@@ -137,13 +130,12 @@ Status MediaFileWriter::openVideo()
 Status MediaFileWriter::openAudio()
 {
     const AudioStreamPlan& plan = m_plan.audio;
-    const AVCodec* codec = findEncoder(plan.codecName);
-    if (codec == nullptr)
-        return Status::failure(QStringLiteral("The audio encoder %1 is not available").arg(plan.codecName));
-    m_audio.reset(avcodec_alloc_context3(codec));
-    if (!m_audio)
-        return Status::failure(writeFailure(AVERROR(ENOMEM)));
+    auto context = encoderContext(plan.codecName);
+    if (!context.ok())
+        return Status::failure(context.error());
+    m_audio = std::move(context.value());
     AVCodecContext& audio = *m_audio;
+    const AVCodec* codec = audio.codec;
     audio.sample_rate = plan.sampleRate;
     audio.bit_rate = plan.bitRate;
     audio.sample_fmt = codec->sample_fmts != nullptr ? codec->sample_fmts[0] : AV_SAMPLE_FMT_S16;
@@ -151,7 +143,7 @@ Status MediaFileWriter::openAudio()
     av_channel_layout_default(&audio.ch_layout, 2);
     if (m_output->oformat->flags & AVFMT_GLOBALHEADER)
         audio.flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    int code = avcodec_open2(&audio, codec, nullptr);
+    int code = avcodec_open2(&audio, nullptr, nullptr);
     if (code < 0)
         return Status::failure(ffmpegError(QStringLiteral("Cannot open the audio encoder %1").arg(plan.codecName), code));
     Status added = addStream(audio, m_audioStream);

@@ -53,11 +53,11 @@ private:
 
 Status PictureSequenceWriter::open()
 {
-    const AVCodec* codec = avcodec_find_encoder_by_name(m_plan.codecName.toLatin1().constData());
-    if (codec == nullptr)
-        return Status::failure(QStringLiteral("The picture encoder %1 is not available").arg(m_plan.codecName));
-    m_encoder.reset(avcodec_alloc_context3(codec));
-    if (!m_encoder || !m_packet)
+    auto context = encoderContext(m_plan.codecName);
+    if (!context.ok())
+        return Status::failure(context.error());
+    m_encoder = std::move(context.value());
+    if (!m_packet)
         return Status::failure(ffmpegError(QStringLiteral("Cannot write pictures"), AVERROR(ENOMEM)));
     AVCodecContext& encoder = *m_encoder;
     encoder.width = m_size.width();
@@ -70,7 +70,7 @@ Status PictureSequenceWriter::open()
         encoder.flags |= AV_CODEC_FLAG_QSCALE;
         encoder.global_quality = FF_QP2LAMBDA * 2;
     }
-    const int code = avcodec_open2(&encoder, codec, nullptr);
+    const int code = avcodec_open2(&encoder, nullptr, nullptr);
     if (code < 0)
         return Status::failure(ffmpegError(QStringLiteral("Cannot open the picture encoder %1").arg(m_plan.codecName), code));
     return Status::success();

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/result.h"
+#include "media/conversion_library.h"
+
+#include <QImage>
+#include <QString>
+
+#include <functional>
+
+namespace xc::bench {
+
+struct EncoderRate {
+    qint64 frames = 0;
+    double seconds = 0;
+    double framesPerSecond() const { return seconds > 0 ? frames / seconds : 0; }
+};
+
+// The output settings of an album render to "DVD", PAL, high quality: 1920 x 1080.
+void configureDvdAlbum(ConversionLibrary& library, const QString& outputPath);
+
+// Encodes `frames` ready-made 1920 x 1080 frames with the conversion library, so the frame
+// hand-over costs nothing: the rate of the encoder alone. `configure` sets the output (by
+// default configureDvdAlbum).
+Result<EncoderRate> measureEncoderRate(int frames, const QString& outputPath,
+                                       const std::function<void(ConversionLibrary&)>& configure = {});
+
+}  // namespace xc::bench
