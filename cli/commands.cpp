@@ -17,6 +17,9 @@ QList<Command> inspectCommands()
     return {
         {"package", "Decode one template package and write its payload.", runInspectPackage},
         {"movie", "Render chosen frames of one template movie to PNG.", runInspectMovie},
+        {"song", "Measure songs: length in ms, duration text and frames.", runInspectSong},
+        {"lrc", "Read an LRC file into its timed-line table, or find the line at mm:ss.", runInspectLrc},
+        {"ksc", "Read a karaoke script: lines, keys, slots and measured groups.", runInspectKsc},
     };
 }
 

@@ -19,6 +19,9 @@ int runInspect(const QStringList& args);
 
 // Sub-commands of "inspect".
 int runInspectPackage(const QStringList& args);
+int runInspectSong(const QStringList& args);
+int runInspectLrc(const QStringList& args);
+int runInspectKsc(const QStringList& args);
 int runInspectMovie(const QStringList& args);
 
 QList<Command> topLevelCommands();
