@@ -1,0 +1,965 @@
+#!/usr/bin/env python3
+"""Designs the shipped template movies and writes their readable sources.
+
+Run at design time, not by the build:
+
+    python3 tools/template_designer.py [DATA_TEMPLATES_DIR]
+
+For every template it writes DATA_TEMPLATES_DIR/<NN_name>/template.ini and movie.json, and the
+closing movie DATA_TEMPLATES_DIR/closing/movie.json (default: data/templates beside this tool).
+Folders of earlier runs whose names no longer exist are removed, so the set on disk is exactly
+the set below; the catalogue lists the folders in byte order of their names.
+
+The movies are Lottie animations, 1920 x 1080 at 25 frames per second. The start picture is
+image asset "picture_0" (the previous template's last frame, at ../../pic/), slot k is asset
+"picture_k" beside the movie, drawn into a box of exactly the slot's pixel size. The engine that
+plays them draws layers, parenting, shape groups, solid and gradient fills, strokes, trim paths
+and masks; it has no text, effects, expressions or blend modes, so none are used here. Every
+frame stays cheap: few large gradient fills, masks only while a reveal runs, and layers end
+(op) once they are hidden.
+"""
+
+import json
+import math
+import os
+import shutil
+import sys
+
+W, H = 1920, 1080
+FPS = 25
+CX, CY = W / 2, H / 2
+MARKER = "l_x_z_f_c=l_x_z_f_c_s_y_w_j"
+
+# ---------------------------------------------------------------------------------------------
+# Easing: cubic Bezier control points (x1, y1, x2, y2), as CSS writes them.
+
+EASES = {
+    "linear": (0.0, 0.0, 1.0, 1.0),
+    "inout": (0.65, 0.0, 0.35, 1.0),      # calm start and landing
+    "out": (0.22, 1.0, 0.36, 1.0),        # fast start, long soft landing
+    "in": (0.55, 0.0, 1.0, 0.45),         # leaves slowly, then goes
+    "soft": (0.40, 0.0, 0.20, 1.0),       # gentle general purpose
+    "back": (0.34, 1.45, 0.64, 1.0),      # small overshoot, settles
+    "drift": (0.30, 0.0, 0.25, 1.0),      # long slow camera moves
+}
+
+
+def _as_list(value):
+    return list(value) if isinstance(value, (list, tuple)) else [value]
+
+
+class Keys:
+    """An animated value: keys (frame, value[, ease of the segment that starts here])."""
+
+    def __init__(self, *keys):
+        if not all(isinstance(k, tuple) and len(k) in (2, 3) for k in keys):
+            raise ValueError(f"bad keys {keys!r}")
+        self.keys = sorted(keys, key=lambda k: k[0])
+
+    def lottie(self, convert):
+        out = []
+        for n, key in enumerate(self.keys):
+            frame, value = key[0], key[1]
+            ease = key[2] if len(key) > 2 else "inout"
+            item = {"t": frame, "s": convert(value)}
+            if n + 1 < len(self.keys):
+                if ease == "hold":
+                    item["h"] = 1
+                else:
+                    x1, y1, x2, y2 = EASES[ease]
+                    item["o"] = {"x": [x1], "y": [y1]}
+                    item["i"] = {"x": [x2], "y": [y2]}
+            out.append(item)
+        return {"a": 1, "k": out}
+
+
+def prop(value, convert=_as_list):
+    if isinstance(value, Keys):
+        return value.lottie(convert)
+    static = convert(value)
+    # A static one-dimensional value must be a plain number: the engine misreads [v].
+    if isinstance(static, list) and len(static) == 1:
+        static = static[0]
+    return {"a": 0, "k": static}
+
+
+def _point(v):
+    return [round(v[0], 2), round(v[1], 2), 0]
+
+
+def _scale(v):
+    if isinstance(v, (list, tuple)):
+        return [round(v[0], 3), round(v[1], 3), 100]
+    return [round(v, 3), round(v, 3), 100]
+
+
+def _scalar(v):
+    return [round(v, 3)]
+
+
+def _pair(v):
+    return [round(v[0], 2), round(v[1], 2)]
+
+
+def transform(anchor=(0, 0), pos=(0, 0), scale=100, rot=0, opacity=100):
+    return {
+        "a": prop(anchor, _point),
+        "p": prop(pos, _point),
+        "s": prop(scale, _scale),
+        "r": prop(rot, _scalar),
+        "o": prop(opacity, _scalar),
+    }
+
+
+def rgba(hex_colour, alpha=1.0):
+    h = hex_colour.lstrip("#")
+    return [round(int(h[i:i + 2], 16) / 255, 4) for i in (0, 2, 4)] + [alpha]
+
+
+# ---------------------------------------------------------------------------------------------
+# Shape items.
+
+def rect(w, h, pos=(0, 0), radius=0):
+    return {"ty": "rc", "d": 1, "s": prop((w, h), _pair), "p": prop(pos, _pair),
+            "r": prop(radius, lambda v: v)}
+
+
+def ellipse(w, h, pos=(0, 0)):
+    return {"ty": "el", "d": 1, "s": prop((w, h), _pair), "p": prop(pos, _pair)}
+
+
+def bezier(points, closed=True, tangents=None):
+    """A path through points; tangents gives (in, out) offsets per point (default: corners)."""
+    tangents = tangents or [((0, 0), (0, 0))] * len(points)
+    return {"c": closed, "v": [list(map(float, p)) for p in points],
+            "i": [list(map(float, t[0])) for t in tangents],
+            "o": [list(map(float, t[1])) for t in tangents]}
+
+
+def path(shape):
+    if isinstance(shape, Keys):
+        return {"ty": "sh", "ks": shape.lottie(lambda v: [v])}
+    return {"ty": "sh", "ks": {"a": 0, "k": shape}}
+
+
+def fill(colour, opacity=100):
+    return {"ty": "fl", "c": prop(colour, lambda v: v), "o": prop(opacity, _scalar), "r": 1}
+
+
+def stroke(colour, width, opacity=100, cap=2, join=2):
+    return {"ty": "st", "c": prop(colour, lambda v: v), "o": prop(opacity, _scalar),
+            "w": prop(width, _scalar), "lc": cap, "lj": join, "ml": 4}
+
+
+def gradient(stops, start, end, radial=False, opacity=100, stroke_width=None):
+    """stops: (offset, "#rrggbb", alpha). A fill, or a stroke when stroke_width is given."""
+    colours, alphas = [], []
+    for offset, colour, alpha in stops:
+        colours += [offset] + rgba(colour)[:3]
+        alphas += [offset, alpha]
+    item = {"ty": "gf" if stroke_width is None else "gs", "o": prop(opacity, _scalar), "r": 1,
+            "g": {"p": len(stops), "k": {"a": 0, "k": colours + alphas}},
+            "s": prop(start, _pair), "e": prop(end, _pair), "t": 2 if radial else 1,
+            "h": {"a": 0, "k": 0}, "a": {"a": 0, "k": 0}}
+    if stroke_width is not None:
+        item.update({"w": prop(stroke_width, _scalar), "lc": 2, "lj": 2, "ml": 4})
+    return item
+
+
+def trim(start=0, end=100, offset=0):
+    return {"ty": "tm", "s": prop(start, _scalar), "e": prop(end, _scalar),
+            "o": prop(offset, _scalar), "m": 1}
+
+
+def group(items, pos=(0, 0), anchor=(0, 0), scale=100, rot=0, opacity=100):
+    tr = {"ty": "tr", **transform(anchor, pos, scale, rot, opacity)}
+    return {"ty": "gr", "it": list(items) + [tr]}
+
+
+def circle_path(cx, cy, r):
+    k = r * 0.5523
+    return bezier([(cx, cy - r), (cx + r, cy), (cx, cy + r), (cx - r, cy)],
+                  tangents=[((-k, 0), (k, 0)), ((0, -k), (0, k)), ((k, 0), (-k, 0)), ((0, k), (0, -k))])
+
+
+def rect_path(x, y, w, h):
+    return bezier([(x, y), (x + w, y), (x + w, y + h), (x, y + h)])
+
+
+# ---------------------------------------------------------------------------------------------
+# Movies and layers.
+
+class Movie:
+    """Layers are added from the bottom up; the file lists them top first, as Lottie does."""
+
+    def __init__(self, name, frames, slots):
+        self.name, self.frames, self.slots = name, frames, slots
+        self.layers = []
+
+    def _add(self, content, name, ip, op, parent, ks):
+        # The engine reads a layer's keys in one pass: the type and the timing must come before
+        # the contents and the transform, or the layer draws nothing.
+        layer = {"ddd": 0, "ind": len(self.layers) + 1, "ty": content.pop("ty"), "nm": name}
+        if parent is not None:
+            layer["parent"] = parent["ind"]
+        layer.update({"sr": 1, "ip": ip, "op": self.frames if op is None else op, "st": 0, "bm": 0})
+        layer.update(content)
+        layer["ks"] = ks
+        self.layers.append(layer)
+        return layer
+
+    def image(self, ref, ip=0, op=None, parent=None, masks=None, **tr):
+        """Image layer of asset `ref`; its anchor defaults to the box centre."""
+        w, h = self.asset_size(ref)
+        tr.setdefault("anchor", (w / 2, h / 2))
+        tr.setdefault("pos", (0, 0) if parent else (CX, CY))
+        layer = {"ty": 2, "refId": ref}
+        if masks:
+            layer["hasMask"] = True
+            layer["masksProperties"] = masks
+        return self._add(layer, ref, ip, op, parent, transform(**tr))
+
+    def shapes(self, name, items, ip=0, op=None, parent=None, masks=None, **tr):
+        """Shape layer; items are given bottom first (Lottie lists the topmost first)."""
+        layer = {"ty": 4, "shapes": list(reversed(items))}
+        if masks:
+            layer["hasMask"] = True
+            layer["masksProperties"] = masks
+        return self._add(layer, name, ip, op, parent, transform(**tr))
+
+    def null(self, name, ip=0, op=None, parent=None, **tr):
+        return self._add({"ty": 3}, name, ip, op, parent, transform(**tr))
+
+    def asset_size(self, ref):
+        if ref == "picture_0":
+            return W, H
+        w, h, _ = self.slots[int(ref.split("_")[1]) - 1]
+        return (W, H) if w == 0 else (w, h)
+
+    def lottie(self):
+        assets = [{"id": "picture_0", "w": W, "h": H, "u": "../../pic/", "p": "picture_0.rar", "e": 0}]
+        for k in range(1, len(self.slots) + 1):
+            w, h = self.asset_size(f"picture_{k}")
+            assets.append({"id": f"picture_{k}", "w": w, "h": h, "u": "", "p": f"picture_{k}.rar", "e": 0})
+        return {"v": "5.7.4", "fr": FPS, "ip": 0, "op": self.frames, "w": W, "h": H, "nm": self.name,
+                "ddd": 0, "assets": assets, "layers": list(reversed(self.layers)),
+                "markers": [{"tm": 0, "cm": MARKER, "dr": 0}]}
+
+
+def mask(shape, mode="a", opacity=100, inverted=False):
+    return {"inv": inverted, "mode": mode, "pt": shape.lottie(lambda v: v) if isinstance(shape, Keys)
+            else {"a": 0, "k": shape}, "o": {"a": 0, "k": opacity}, "x": {"a": 0, "k": 0}, "nm": "mask"}
+
+
+# ---------------------------------------------------------------------------------------------
+# Design pieces shared by the templates.
+
+def soft_shadow(w, h, radius=6, spread=46, steps=12, strength=0.42, offset=(0, 16)):
+    """A soft drop shadow around a w x h box centred on `offset`: rings of falling opacity."""
+    # Under the box itself, so a fading card never shows a hole.
+    items = [group([rect(w, h, offset, radius), fill(rgba("#000000"), round(strength * 100, 2))])]
+    ring = spread / steps
+    for i in range(steps):
+        grow = (i + 0.5) * ring
+        alpha = strength * (1 - (i + 0.5) / steps) ** 2
+        items.append(group([rect(w + 2 * grow, h + 2 * grow, offset, radius + grow),
+                            stroke(rgba("#000000"), ring + 1.0, round(alpha * 100, 2))]))
+    return items
+
+
+def card(movie, ref, pos, scale=100, rot=0, opacity=100, border=24, bottom=None, ip=0, op=None,
+         shadow=0.42, frame_colour="#ffffff", parent=None):
+    """A photo print: shadow, border and photo moving together under one null layer."""
+    w, h = movie.asset_size(ref)
+    bottom = border if bottom is None else bottom
+    bw, bh = w + 2 * border, h + border + bottom
+    dy = (bottom - border) / 2
+    holder = movie.null(f"{ref}_card", ip=ip, op=op, parent=parent, pos=pos, scale=scale, rot=rot)
+    items = []
+    if shadow:
+        items += soft_shadow(bw, bh, radius=4, strength=shadow, offset=(0, dy + 14))
+    items.append(group([rect(bw, bh, (0, dy), 3), fill(rgba(frame_colour))]))
+    movie.shapes(f"{ref}_frame", items, ip=ip, op=op, parent=holder, opacity=opacity)
+    movie.image(ref, ip=ip, op=op, parent=holder, opacity=opacity)
+    return holder
+
+
+def backdrop(movie, top, bottom, ip=0, op=None, angle_end=(W, H), opacity=100):
+    """A full-screen two-colour linear gradient."""
+    return movie.shapes("backdrop", [group([rect(W + 4, H + 4, (CX, CY)),
+                                            gradient([(0, top, 1), (1, bottom, 1)], (0, 0), angle_end)])],
+                        ip=ip, op=op, opacity=opacity)
+
+
+def glow(cx, cy, r, colour, alpha):
+    """A soft light: a disc whose colour fades out towards its rim."""
+    return group([ellipse(2 * r, 2 * r, (cx, cy)),
+                  gradient([(0, colour, alpha), (0.55, colour, alpha * 0.45), (1, colour, 0)],
+                           (cx, cy), (cx + r, cy), radial=True)])
+
+
+def drifting_glows(movie, specs, frames, ip=0, opacity=100, name="glows"):
+    """Soft lights, each drifting by (dx, dy) over the movie: specs (x, y, r, colour, alpha, dx, dy)."""
+    layer_items = []
+    for x, y, r, colour, alpha, dx, dy in specs:
+        layer_items.append(group([glow(0, 0, r, colour, alpha)],
+                                 pos=Keys((ip, (x, y), "linear"), (frames - 1, (x + dx, y + dy)))))
+    return movie.shapes(name, layer_items, ip=ip, opacity=opacity)
+
+
+def start_picture(movie, op, **tr):
+    """The start picture: the previous template's last frame, full screen."""
+    return movie.image("picture_0", ip=0, op=op, **tr)
+
+
+def diamond(cx, cy, r):
+    return bezier([(cx, cy - r), (cx + r, cy), (cx, cy + r), (cx - r, cy)])
+
+
+def ornament_line(cx, cy, half, colour, t0, t1, width=2.2, gap=34, dot=5):
+    """A thin line with a diamond in its middle, drawn outwards from the centre."""
+    grow = Keys((t0, 0, "out"), (t1, 100))
+    left = group([path(bezier([(cx - gap, cy), (cx - gap - half, cy)], closed=False)),
+                  trim(0, grow), stroke(colour, width)])
+    right = group([path(bezier([(cx + gap, cy), (cx + gap + half, cy)], closed=False)),
+                   trim(0, grow), stroke(colour, width)])
+    centre = group([path(diamond(0, 0, gap * 0.45)), fill(colour)], pos=(cx, cy),
+                   scale=Keys((t0, 0, "back"), (t0 + 12, 100)), rot=Keys((t0, -90, "out"), (t1, 0)))
+    dots = group([ellipse(2 * dot, 2 * dot, (cx - gap - half - 12, cy)),
+                  ellipse(2 * dot, 2 * dot, (cx + gap + half + 12, cy)), fill(colour)],
+                 opacity=Keys((t1 - 6, 0), (t1 + 6, 100)))
+    return [left, right, centre, dots]
+
+
+def corner_marks(box, colour, length, t0, t1, width=3):
+    """L-shaped marks on the four corners of box (x, y, w, h), drawn in from the corners."""
+    x, y, w, h = box
+    items = []
+    for cx, cy, sx, sy in ((x, y, 1, 1), (x + w, y, -1, 1), (x + w, y + h, -1, -1), (x, y + h, 1, -1)):
+        items.append(group([path(bezier([(cx, cy + sy * length), (cx, cy), (cx + sx * length, cy)], closed=False)),
+                            trim(Keys((t0, 50, "out"), (t1, 0)), Keys((t0, 50, "out"), (t1, 100))),
+                            stroke(colour, width, cap=1, join=1)]))
+    return items
+
+
+def frame_lines(box, colour, t0, t1, width=2, opacity=100):
+    """A rectangle outline that draws itself around box (x, y, w, h)."""
+    x, y, w, h = box
+    return group([rect(w, h, (x + w / 2, y + h / 2)),
+                  trim(0, Keys((t0, 0, "inout"), (t1, 100))), stroke(colour, width, opacity)])
+
+
+def edge_shade(alpha=0.55, depth=260, colour="#000000"):
+    """Darkening bands along the top and bottom edges: a cheap vignette."""
+    return [group([rect(W + 4, depth, (CX, depth / 2)),
+                   gradient([(0, colour, alpha), (1, colour, 0)], (0, 0), (0, depth))]),
+            group([rect(W + 4, depth, (CX, H - depth / 2)),
+                   gradient([(0, colour, 0), (1, colour, alpha)], (0, H - depth), (0, H))])]
+
+
+def bokeh(specs, frames, colour="#ffffff"):
+    """Small rising light dots: specs (x, y, r, alpha, rise)."""
+    items = []
+    for x, y, r, alpha, rise in specs:
+        items.append(group([glow(0, 0, r, colour, alpha)],
+                           pos=Keys((0, (x, y), "linear"), (frames - 1, (x, y - rise)))))
+    return items
+
+
+# ---------------------------------------------------------------------------------------------
+# Templates. Each function returns (Movie, kind, category). Every one starts on the unchanged
+# start picture, settles by its last frames, and keeps something moving in every quarter.
+
+LANDSCAPE_FULL = (W, H, "heng")
+
+
+def t_slow_push():
+    """Slow zoom with crossfade; at the end the photo recedes into a warm mat with a gold line."""
+    n = 160
+    m = Movie("slow_push", n, [LANDSCAPE_FULL])
+    start_picture(m, op=46, scale=Keys((0, 100, "soft"), (45, 106)))
+    backdrop(m, "#f5eadc", "#e2cdb4", ip=70)
+    m.shapes("mat_light", [glow(560, 260, 700, "#ffffff", 0.55)], ip=70)
+    card(m, "picture_1", pos=Keys((0, (CX + 40, CY + 14), "drift"), (80, (CX + 8, CY + 2), "inout"), (150, (CX, CY - 14))),
+         scale=Keys((0, 116, "drift"), (80, 105, "inout"), (150, 84)),
+         opacity=Keys((0, 0, "soft"), (40, 100)), border=14, shadow=0.45)
+    # A warm light sweeping across while the pictures cross.
+    m.shapes("light", [glow(0, 0, 700, "#ffd9a8", 0.55)],
+             pos=Keys((0, (-300, 300), "soft"), (60, (2300, 700))),
+             opacity=Keys((0, 0), (18, 100), (42, 100), (60, 0)), op=61)
+    gold = rgba("#b8895a")
+    m.shapes("gold_line", [frame_lines((CX - 842, CY - 14 - 476, 1684, 952), gold, 118, 152, 2.5)], ip=118)
+    return m, "单张横照", "温馨缓推"
+
+
+def t_push_pan():
+    """The photo pushes the start picture out to the left, then the view pans across it."""
+    n = 175
+    sw, sh = 2240, 1260
+    m = Movie("push_pan", n, [(sw, sh, "heng")])
+    start_picture(m, op=36, pos=Keys((0, (CX, CY), "inout"), (34, (CX - W, CY))))
+    x0, y0 = CX + (sw - W) / 2, CY + (sh - H) / 2        # the top-left part shows first
+    x1, y1 = CX - (sw - W) / 2, CY - (sh - H) / 2 + 40   # then the right part, a little lower
+    m.image("picture_1", pos=Keys((0, (x0 + W, y0), "inout"), (34, (x0, y0), "drift"), (n - 6, (x1, y1))))
+    # The seam between the two pictures carries a soft shadow.
+    m.shapes("seam", [group([rect(90, H, (45, CY)),
+                             gradient([(0, "#000000", 0), (1, "#000000", 0.45)], (0, 0), (90, 0))])],
+             pos=Keys((0, (W - 90, 0), "inout"), (34, (-90, 0))), op=35)
+    m.shapes("light_leak", [glow(0, 0, 520, "#ffcf8f", 0.5)],
+             pos=Keys((96, (-400, 200), "inout"), (150, (2300, 420))), opacity=Keys((96, 0), (112, 100), (134, 100), (150, 0)),
+             ip=96, op=151)
+    m.shapes("edges", edge_shade(0.4, 200), opacity=Keys((30, 0), (70, 100)), ip=30)
+    m.shapes("marks", corner_marks((70, 70, W - 140, H - 140), rgba("#ffffff"), 110, 118, 160, 4), opacity=90, ip=118)
+    return m, "单张横照", "光影横移"
+
+
+def t_slide_card():
+    """A white-bordered print slides in with a shadow over a soft coloured backdrop."""
+    n = 160
+    sw, sh = 1350, 900
+    m = Movie("slide_card", n, [(sw, sh, "heng")])
+    backdrop(m, "#f6e7d8", "#e7c3b0")
+    drifting_glows(m, [(300, 220, 380, "#ffffff", 0.7, 160, 60), (1650, 880, 460, "#f3a98f", 0.45, -180, -40),
+                       (1500, 160, 260, "#fff4e6", 0.6, -80, 80)], n)
+    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 70)), opacity=Keys((0, 100, "in"), (38, 0)),
+                  rot=Keys((0, 0, "in"), (38, 4)))
+    card(m, "picture_1", pos=Keys((12, (-900, CY + 40), "out"), (58, (CX + 6, CY), "drift"), (n - 8, (CX, CY - 10))),
+         rot=Keys((12, -14, "out"), (58, 1.2, "drift"), (n - 8, 0)), scale=Keys((12, 100, "drift"), (58, 96, "drift"), (n - 8, 100)),
+         border=26, ip=12)
+    gold = rgba("#b07a5a")
+    m.shapes("gold_frame", [frame_lines((CX - 722, CY - 10 - 497, 1444, 994), gold, 96, 140, 2.5)], ip=96)
+    m.shapes("ornament", ornament_line(CX, 1042, 230, gold, 110, 150), ip=110)
+    return m, "单张横照", "白边滑入"
+
+
+def sprig(x, y, scale, rot, colour):
+    """A small branch with leaves, drawn from shapes."""
+    leaves = []
+    for t, side, size in ((0.25, 1, 1.0), (0.4, -1, 0.9), (0.55, 1, 0.85), (0.7, -1, 0.75), (0.85, 1, 0.6)):
+        leaves.append(group([ellipse(70 * size, 26 * size, (35 * size, 0)), fill(colour)],
+                            pos=(t * 300, -t * 80), rot=-35 * side - 15))
+    stem = group([path(bezier([(0, 0), (300, -80)], closed=False, tangents=[((0, 0), (120, 10)), ((-80, 40), (0, 0))])),
+                  stroke(colour, 4)])
+    return group([stem] + leaves + [group([ellipse(26, 26, (310, -84)), fill(rgba("#e9c46a"))])], pos=(x, y), scale=scale, rot=rot)
+
+
+def t_rotate_print():
+    """The start picture shrinks to a print on a table; the new print drops in turning."""
+    n = 180
+    sw, sh = 1140, 760
+    m = Movie("rotate_print", n, [(sw, sh, "heng")])
+    backdrop(m, "#3b2f2a", "#1d1714", angle_end=(W * 0.6, H))
+    m.shapes("table_light", [glow(CX, CY - 60, 1100, "#a8866a", 0.35)])
+    # The old picture becomes a small print lying at the back.
+    old = m.null("old_print", pos=Keys((0, (CX, CY), "inout"), (40, (470, 330))),
+                 scale=Keys((0, 100, "inout"), (40, 42)), rot=Keys((0, 0, "inout"), (40, -7)))
+    m.shapes("old_print_frame", soft_shadow(W + 120, H + 120, strength=0.5, spread=90, offset=(0, 40)) +
+             [group([rect(W + 120, H + 120, (0, 0), 4), fill(rgba("#fbf8f2"))])], parent=old)
+    m.image("picture_0", parent=old)
+    # The new print falls onto the table.
+    card(m, "picture_1", pos=Keys((30, (CX + 300, CY - 700), "out"), (72, (1080, 590), "drift"), (n - 8, (1100, 580))),
+         rot=Keys((30, 38, "out"), (72, 3.5, "drift"), (n - 8, 2)), scale=Keys((30, 150, "out"), (72, 100)),
+         border=30, bottom=110, ip=30, shadow=0.5, frame_colour="#fbf8f2")
+    m.shapes("sprig", [sprig(0, 0, 100, 0, rgba("#7f9c6b"))], pos=Keys((100, (-400, 1000), "out"), (140, (150, 930))),
+             rot=Keys((100, 40, "out"), (140, -10)), ip=100)
+    m.shapes("corner_light", [glow(1700, 120, 420, "#ffcf9a", 0.25)], opacity=Keys((60, 0), (n - 1, 100)), ip=60)
+    return m, "单张横照", "旋转相片"
+
+
+def t_circle_reveal():
+    """The photo opens in a growing circle with a white ring running ahead of it."""
+    n = 150
+    m = Movie("circle_reveal", n, [LANDSCAPE_FULL])
+    reveal_end = 42
+    start_picture(m, op=reveal_end + 1, scale=Keys((0, 100, "in"), (reveal_end, 112)))
+    radius = Keys((4, circle_path(CX, CY, 1), "inout"), (reveal_end, circle_path(CX, CY, 1140)))
+    zoom = Keys((0, 112, "drift"), (n - 6, 100))
+    m.image("picture_1", op=reveal_end + 1, masks=[mask(radius)], scale=zoom)
+    m.image("picture_1", ip=reveal_end + 1, scale=zoom)
+    m.shapes("ring", [group([ellipse(2340, 2340), stroke(rgba("#ffffff"), 3, 60)]),
+                      group([ellipse(2280, 2280), stroke(rgba("#ffffff"), 14, 90)])],
+             pos=(CX, CY), scale=Keys((4, 0, "inout"), (reveal_end, 100)), op=reveal_end + 8,
+             opacity=Keys((reveal_end - 8, 100), (reveal_end + 6, 0)))
+    m.shapes("edges", edge_shade(0.4, 220), opacity=Keys((reveal_end, 0), (90, 100)), ip=reveal_end)
+    # Thin rings rising like bubbles.
+    bubbles = []
+    for x, y, r, t0, rise in ((260, 1000, 40, 40, 700), (520, 1120, 26, 60, 800), (1500, 1080, 54, 50, 760),
+                              (1720, 1150, 30, 76, 820), (980, 1160, 22, 90, 600), (1260, 1180, 36, 100, 700)):
+        bubbles.append(group([ellipse(2 * r, 2 * r), stroke(rgba("#ffffff"), 2.5, 70)],
+                             pos=Keys((t0, (x, y), "linear"), (n - 1, (x + 30, y - rise * (n - 1 - t0) / 110))),
+                             opacity=Keys((t0, 0), (t0 + 12, 100))))
+    m.shapes("bubbles", bubbles, ip=40)
+    m.shapes("circle_mark", [group([ellipse(150, 150), trim(0, Keys((95, 0, "inout"), (135, 100))),
+                                    stroke(rgba("#ffffff"), 3, 85)], rot=-90),
+                             group([ellipse(14, 14), fill(rgba("#ffffff"), 85)], scale=Keys((125, 0, "back"), (138, 100)))],
+             pos=(1770, 930), ip=95)
+    return m, "单张横照", "圆形开幕"
+
+
+def t_doors():
+    """The start picture parts as two doors swinging open onto the photo; cinema bars close in."""
+    n = 160
+    m = Movie("doors", n, [LANDSCAPE_FULL])
+    open_start, open_end = 14, 56
+    m.image("picture_1", scale=Keys((0, 118, "drift"), (n - 6, 100)))
+    m.shapes("depth", [group([rect(W + 4, H + 4, (CX, CY)), fill(rgba("#000000"))])],
+             opacity=Keys((open_start, 70, "soft"), (open_end, 0)), op=open_end + 1)
+    half = W / 2
+    for side, x0 in (("left", 0), ("right", half)):
+        edge = x0 if side == "left" else W
+        door = m.image("picture_0", op=open_end + 1, anchor=(edge, CY), pos=(edge, CY),
+                       scale=Keys((open_start, (100, 100), "in"), (open_end, (0, 100))),
+                       masks=[mask(rect_path(x0, 0, half, H))])
+        shade_from, shade_to = (x0 + half, x0) if side == "left" else (x0, x0 + half)
+        m.shapes(f"{side}_shade", [group([rect(half, H, (x0 + half / 2, CY)),
+                                          gradient([(0, "#000000", 0.75), (1, "#000000", 0)],
+                                                   (shade_from, 0), (shade_to, 0))])],
+                 parent=door, opacity=Keys((open_start, 0, "in"), (open_end, 100)), op=open_end + 1)
+    # A thin light in the seam before the doors part.
+    m.shapes("seam_light", [glow(CX, CY, 260, "#fff0c8", 0.6), group([rect(6, H, (CX, CY)), fill(rgba("#fff3d6"))])],
+             opacity=Keys((0, 0), (10, 100), (open_start + 10, 0)), scale=Keys((0, (100, 0), "out"), (12, (100, 100))),
+             anchor=(CX, CY), pos=(CX, CY), op=open_start + 11)
+    bar = 118
+    m.shapes("cinema_bars", [group([rect(W + 4, bar, (CX, -bar / 2))], pos=Keys((96, (0, 0), "inout"), (134, (0, bar)))),
+                             group([rect(W + 4, bar, (CX, H + bar / 2))], pos=Keys((96, (0, 0), "inout"), (134, (0, -bar)))),
+                             fill(rgba("#0b0b0d"), 92)], ip=96)
+    m.shapes("ornament", ornament_line(CX, H - bar / 2, 260, rgba("#d9b878"), 126, 152), ip=126)
+    return m, "单张横照", "对开门"
+
+
+# Portrait single-photo templates: a 3:4 slot on a designed backdrop.
+PORTRAIT = (720, 960, "shu")
+
+
+def t_portrait_elegant():
+    n = 160
+    m = Movie("portrait_elegant", n, [PORTRAIT])
+    backdrop(m, "#fbeee6", "#ead2cf")
+    drifting_glows(m, [(250, 260, 420, "#ffffff", 0.8, 120, 40), (1700, 800, 480, "#e6a9a9", 0.4, -140, -60),
+                       (1600, 180, 300, "#fff5ea", 0.7, -100, 60), (380, 900, 320, "#f1c2b5", 0.35, 80, -80)], n)
+    start_picture(m, op=44, scale=Keys((0, 100, "in"), (42, 118)), opacity=Keys((0, 100, "soft"), (42, 0)))
+    card(m, "picture_1", pos=Keys((16, (CX, CY + 160), "out"), (64, (CX, CY - 2), "drift"), (n - 8, (CX, CY))),
+         opacity=Keys((16, 0, "soft"), (44, 100)), scale=Keys((16, 94, "drift"), (n - 8, 100)), border=22, ip=16)
+    gold = rgba("#b8895a")
+    m.shapes("ornaments", ornament_line(300, CY, 150, gold, 60, 100, width=3) +
+             ornament_line(1620, CY, 150, gold, 66, 106, width=3), ip=60)
+    m.shapes("gold_frame", [frame_lines((CX - 400, CY - 520, 800, 1040), gold, 104, 146, 2.5)], ip=104)
+    return m, "单张竖照", "雅致居中"
+
+
+def t_portrait_panel():
+    n = 170
+    m = Movie("portrait_panel", n, [PORTRAIT])
+    start_picture(m, op=40, pos=Keys((0, (CX, CY), "inout"), (38, (CX - 700, CY))))
+    m.shapes("light_side", [group([rect(W, H + 4, (CX, CY)),
+                                   gradient([(0, "#f7f3ee", 1), (1, "#e8e0d6", 1)], (0, 0), (0, H))])],
+             pos=Keys((0, (W, 0), "inout"), (38, (0, 0))))
+    sand = rgba("#e8d3a8")
+    orbit = group([group([ellipse(520, 520), stroke(sand, 2, 60)]),
+                   group([ellipse(420, 420), stroke(sand, 1.4, 45)]),
+                   group([ellipse(18, 18, (0, -260)), fill(sand)])],
+                  pos=(380, 540), rot=Keys((40, -60, "drift"), (n - 1, 120)))
+    m.shapes("colour_panel", [group([rect(1200, H + 4, (600, CY)),
+                                     gradient([(0, "#1f5f66", 1), (1, "#143c48", 1)], (0, 0), (1200, H))]),
+                              glow(380, 260, 420, "#6fb3a9", 0.45), orbit],
+             pos=Keys((0, (W + 20, 0), "inout"), (38, (1160, 0))))
+    card(m, "picture_1", pos=Keys((22, (-500, CY), "out"), (70, (700, CY), "drift"), (n - 8, (690, CY))),
+         rot=Keys((22, -6, "out"), (70, 0)), border=20, ip=22)
+    m.shapes("stripes", [group([path(bezier([(1330, 300), (1750, 300)], closed=False)),
+                                trim(0, Keys((70, 0, "out"), (110, 100))), stroke(sand, 3)]),
+                         group([path(bezier([(1330, 780), (1750, 780)], closed=False)),
+                                trim(Keys((80, 100, "out"), (120, 0)), 100), stroke(sand, 3)]),
+                         group([path(diamond(1540, 540, 18)), fill(sand)],
+                               opacity=Keys((110, 0), (126, 100)))], ip=70)
+    return m, "单张竖照", "清新分栏"
+
+
+def t_portrait_frame():
+    n = 175
+    m = Movie("portrait_frame", n, [PORTRAIT])
+    backdrop(m, "#1b2140", "#3a2448")
+    m.shapes("bokeh", bokeh([(180, 900, 60, 0.35, 360), (420, 700, 34, 0.4, 420), (300, 300, 48, 0.28, 260),
+                             (1580, 860, 70, 0.3, 340), (1750, 520, 40, 0.4, 380), (1420, 260, 30, 0.45, 280),
+                             (640, 1000, 26, 0.5, 440), (1300, 980, 36, 0.45, 420)], n, "#ffd9a0"))
+    start_picture(m, op=38, scale=Keys((0, 100, "in"), (36, 80)), opacity=Keys((0, 100, "in"), (36, 0)))
+    reveal = Keys((14, rect_path(0, 0, 720, 0), "inout"), (52, rect_path(0, 0, 720, 960)))
+    m.shapes("mat", soft_shadow(800, 1040, spread=60, strength=0.6) +
+             [group([rect(800, 1040, (0, 0), 2), fill(rgba("#f5efe4"))])],
+             pos=(CX, CY), scale=Keys((8, 0, "out"), (34, 100)), ip=8, rot=Keys((8, -20, "out"), (34, 0)))
+    m.image("picture_1", ip=14, op=53, masks=[mask(reveal)])
+    m.image("picture_1", ip=53, scale=Keys((53, 100, "drift"), (n - 1, 98)))
+    gold = rgba("#d9b878")
+    m.shapes("gold_frame", [frame_lines((CX - 430, CY - 530, 860, 1060), gold, 50, 100, 3),
+                            frame_lines((CX - 444, CY - 516, 888, 1032), gold, 60, 110, 1.5, 70)], ip=50)
+    m.shapes("corner_marks", corner_marks((CX - 580, 50, 1160, H - 100), gold, 80, 100, 140, 3), ip=100)
+    return m, "单张竖照", "金框夜色"
+
+
+def t_portrait_echo():
+    n = 160
+    m = Movie("portrait_echo", n, [PORTRAIT])
+    start_picture(m, op=50, opacity=Keys((10, 100, "soft"), (48, 0)))
+    # The photo itself, enlarged and dimmed, becomes the backdrop.
+    m.image("picture_1", opacity=Keys((0, 0, "soft"), (40, 100)),
+            scale=Keys((0, 300, "drift"), (n - 1, 272)), rot=Keys((0, 4, "drift"), (n - 1, 0)))
+    m.shapes("veil", [group([rect(W + 4, H + 4, (CX, CY)),
+                             gradient([(0, "#101018", 0.55), (0.5, "#101018", 0.3), (1, "#101018", 0.6)], (0, 0), (W, 0))])],
+             opacity=Keys((0, 0, "soft"), (40, 100)))
+    card(m, "picture_1", pos=(CX, CY), scale=Keys((20, 55, "back"), (64, 100)),
+         rot=Keys((20, 10, "out"), (64, 0, "drift"), (n - 8, -2)), opacity=Keys((20, 0), (34, 100)),
+         border=18, ip=20, shadow=0.6)
+    m.shapes("lines", [group([path(bezier([(CX - 540, 120), (CX - 540, 960)], closed=False)),
+                              trim(0, Keys((70, 0, "out"), (115, 100))), stroke(rgba("#ffffff"), 2.5, 75)]),
+                       group([path(bezier([(CX + 540, 960), (CX + 540, 120)], closed=False)),
+                              trim(0, Keys((76, 0, "out"), (121, 100))), stroke(rgba("#ffffff"), 2.5, 75)]),
+                       group([path(diamond(CX - 540, 540, 12)), path(diamond(CX + 540, 540, 12)), fill(rgba("#ffffff"))],
+                             opacity=Keys((118, 0), (132, 100)))], ip=70)
+    return m, "单张竖照", "叠影浮现"
+
+
+# Either orientation, unsized: the picture is fitted to full screen; a portrait picture leaves
+# transparent sides in its 1920 x 1080 box, so a designed backdrop lies behind it.
+ANY_FULL = (0, 0, "shuheng")
+
+
+def t_any_zoom_through():
+    n = 150
+    m = Movie("any_zoom_through", n, [ANY_FULL])
+    backdrop(m, "#24304a", "#4b3050", ip=10)
+    drifting_glows(m, [(260, 300, 520, "#7d8fd0", 0.35, 160, 60), (1680, 780, 560, "#d58aa0", 0.3, -180, -60)], n, ip=10)
+    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 135)), opacity=Keys((8, 100, "soft"), (38, 0)))
+    m.image("picture_1", opacity=Keys((8, 0, "soft"), (38, 100)), scale=Keys((8, 128, "out"), (60, 106, "drift"), (n - 6, 100)),
+            rot=Keys((8, -3, "out"), (60, 0)), ip=8)
+    m.shapes("edges", edge_shade(0.4, 200), opacity=Keys((40, 0), (80, 100)), ip=40)
+    m.shapes("sparkle", [glow(0, 0, 460, "#fff1d6", 0.45)],
+             pos=Keys((84, (-300, -200), "inout"), (136, (2200, 1200))), opacity=Keys((84, 0), (98, 100), (122, 100), (136, 0)),
+             ip=84, op=137)
+    m.shapes("corners", corner_marks((56, 56, W - 112, H - 112), rgba("#f4e3c0"), 90, 80, 125, 3.5), ip=80)
+    return m, "横竖通用", "穿梭拉近"
+
+
+def t_any_blinds():
+    n = 160
+    m = Movie("any_blinds", n, [ANY_FULL])
+    strips = 8
+    strip_h = H / strips
+    t0, t1 = 6, 46
+    backdrop(m, "#f2ede4", "#d9cfc2", ip=t0)
+    m.shapes("weave", [group([rect(W + 4, 2, (CX, (i + 0.5) * strip_h)), fill(rgba("#b9ab98"), 50)]) for i in range(strips)],
+             ip=t0, opacity=Keys((t1, 100), (t1 + 30, 0)), op=t1 + 31)
+    start_picture(m, op=t1 + 1)
+    masks = []
+    each = (t1 - t0) - 3 * (strips - 1)
+    for i in range(strips):
+        y, start = i * strip_h, t0 + i * 3
+        masks.append(mask(Keys((start, rect_path(0, y, W, 0.5), "inout"), (start + each, rect_path(0, y, W, strip_h + 1)))))
+    zoom = Keys((t0, 110, "drift"), (n - 6, 100))
+    drift = Keys((t0, (CX - 60, CY), "drift"), (n - 6, (CX + 20, CY)))
+    m.image("picture_1", ip=t0, op=t1 + 1, masks=masks, scale=zoom, pos=drift)
+    m.image("picture_1", ip=t1 + 1, scale=zoom, pos=drift)
+    m.shapes("edges", edge_shade(0.35, 180), opacity=Keys((t1, 0), (t1 + 40, 100)), ip=t1)
+    m.shapes("inset", [frame_lines((48, 48, W - 96, H - 96), rgba("#ffffff"), 90, 135, 2.5, 80)], ip=90)
+    m.shapes("ornament", ornament_line(CX, 1030, 200, rgba("#ffffff"), 110, 150, width=3), opacity=90, ip=110)
+    return m, "横竖通用", "百叶展开"
+
+
+# Two, three and four photos.
+
+def t_two_staggered():
+    n = 200
+    slot = (900, 600, "heng")
+    m = Movie("two_staggered", n, [slot, slot])
+    backdrop(m, "#dfe9f3", "#e9dff0")
+    drifting_glows(m, [(300, 900, 480, "#ffffff", 0.7, 160, -40), (1650, 200, 420, "#c7d6f0", 0.6, -120, 80)], n)
+    start_picture(m, op=42, scale=Keys((0, 100, "in"), (40, 60)), opacity=Keys((0, 100, "in"), (40, 0)),
+                  rot=Keys((0, 0, "in"), (40, -6)))
+    card(m, "picture_1", pos=Keys((14, (-600, 330), "out"), (60, (700, 380), "drift"), (n - 8, (720, 392))),
+         rot=Keys((14, -16, "out"), (60, -3.5, "drift"), (n - 8, -2.5)), border=20, ip=14)
+    card(m, "picture_2", pos=Keys((50, (2500, 760), "out"), (96, (1220, 690), "drift"), (n - 8, (1200, 680))),
+         rot=Keys((50, 14, "out"), (96, 2.5, "drift"), (n - 8, 1.5)), border=20, ip=50)
+    blue = rgba("#7d8fb3")
+    m.shapes("ornament", ornament_line(430, 965, 170, blue, 110, 150, width=3) +
+             ornament_line(1500, 112, 170, blue, 118, 158, width=3), ip=110)
+    return m, "双张横照", "错落相叠"
+
+
+def t_two_side_by_side():
+    n = 190
+    slot = (840, 560, "heng")
+    m = Movie("two_side_by_side", n, [slot, slot])
+    backdrop(m, "#2b2b30", "#17171b", angle_end=(0, H))
+    m.shapes("light", [glow(CX, CY, 1000, "#6d6a80", 0.35)])
+    start_picture(m, op=44, pos=Keys((0, (CX, CY), "inout"), (42, (CX, CY - H))))
+    # A colour band wipes up across the screen and stays behind the photos.
+    m.shapes("band", [group([rect(W + 4, 700, (CX, 0)),
+                             gradient([(0, "#d4ae82", 1), (1, "#9f7356", 1)], (0, -350), (W, 350))]),
+                      glow(300, -200, 500, "#ffe6c2", 0.35)],
+             pos=Keys((0, (0, H + 360), "inout"), (42, (0, CY))))
+    card(m, "picture_1", pos=Keys((28, (500, -400), "out"), (74, (500, CY), "drift"), (n - 8, (510, CY))),
+         scale=Keys((74, 100, "drift"), (n - 8, 102)), border=14, ip=28, shadow=0.55)
+    card(m, "picture_2", pos=Keys((44, (1420, H + 400), "out"), (90, (1420, CY), "drift"), (n - 8, (1410, CY))),
+         scale=Keys((90, 100, "drift"), (n - 8, 102)), border=14, ip=44, shadow=0.55)
+    gold = rgba("#f1dcb4")
+    m.shapes("rules", [group([path(bezier([(80, 150), (W - 80, 150)], closed=False)), trim(0, Keys((95, 0, "out"), (140, 100))),
+                              stroke(gold, 3)]),
+                       group([path(bezier([(W - 80, 930), (80, 930)], closed=False)), trim(0, Keys((100, 0, "out"), (145, 100))),
+                              stroke(gold, 3)]),
+                       group([path(diamond(CX, 150, 14)), path(diamond(CX, 930, 14)), fill(gold)],
+                             opacity=Keys((136, 0), (150, 100)))], ip=95)
+    return m, "双张横照", "并肩而立"
+
+
+PORTRAIT_SMALL = (600, 800, "shu")
+
+
+def heart(x, y, size, t, colour):
+    shape = bezier([(0, 18), (-26, -6), (-13, -24), (0, -12), (13, -24), (26, -6)],
+                   tangents=[((0, 0), (0, 0)), ((0, 12), (-6, -14)), ((-10, 0), (6, 0)),
+                             ((0, -8), (0, -8)), ((-6, 0), (10, 0)), ((6, -14), (0, 12))])
+    return group([path(shape), fill(colour)], pos=(x, y), scale=Keys((t, 0, "back"), (t + 14, size)))
+
+
+def t_two_portraits_tilted():
+    n = 200
+    m = Movie("two_portraits_tilted", n, [PORTRAIT_SMALL, PORTRAIT_SMALL])
+    backdrop(m, "#fde9d9", "#f6c9b6")
+    drifting_glows(m, [(CX, 200, 600, "#ffffff", 0.7, 0, 80), (300, 900, 420, "#f4a98a", 0.35, 120, -60),
+                       (1650, 900, 420, "#f6b7a6", 0.35, -120, -60)], n)
+    start_picture(m, op=40, pos=Keys((0, (CX, CY), "in"), (38, (CX, CY + 300))), opacity=Keys((0, 100, "in"), (38, 0)),
+                  scale=Keys((0, 100, "in"), (38, 90)))
+    card(m, "picture_1", pos=Keys((14, (640, 1500), "out"), (60, (650, 545), "drift"), (n - 8, (660, 540))),
+         rot=Keys((14, -18, "out"), (60, -6, "drift"), (n - 8, -4)), border=20, ip=14)
+    card(m, "picture_2", pos=Keys((40, (1280, 1500), "out"), (86, (1270, 535), "drift"), (n - 8, (1260, 540))),
+         rot=Keys((40, 18, "out"), (86, 6, "drift"), (n - 8, 4)), border=20, ip=40)
+    pink = rgba("#e0707f")
+    m.shapes("hearts", [heart(CX, 120, 130, 100, pink), heart(CX - 70, 975, 90, 110, pink), heart(CX + 70, 960, 110, 118, pink)],
+             ip=100)
+    return m, "双张竖照", "双影对望"
+
+
+def t_two_portraits_magazine():
+    n = 190
+    m = Movie("two_portraits_magazine", n, [(630, 840, "shu"), (450, 600, "shu")])
+    backdrop(m, "#f4f1ec", "#e4ded5")
+    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 112)), opacity=Keys((0, 100, "soft"), (38, 0)))
+    m.shapes("block", [group([rect(980, 760, (0, 0)),
+                              gradient([(0, "#2f4858", 1), (1, "#33658a", 1)], (-490, -380), (490, 380))]),
+                       glow(-300, -250, 420, "#7fb0d0", 0.35)],
+             pos=Keys((6, (W + 600, 600), "out"), (46, (1230, 600), "drift"), (n - 8, (1260, 608))), ip=6)
+    card(m, "picture_1", pos=Keys((20, (-400, CY), "out"), (66, (560, CY), "drift"), (n - 8, (575, CY))),
+         border=16, ip=20)
+    card(m, "picture_2", pos=Keys((46, (1360, H + 450), "out"), (92, (1330, 600), "drift"), (n - 8, (1315, 594))),
+         rot=Keys((46, 8, "out"), (92, 2, "drift"), (n - 8, 1)), border=16, ip=46)
+    blue = rgba("#33658a")
+    m.shapes("accent", [group([path(bezier([(1000, 100), (1000, 250)], closed=False)), trim(0, Keys((100, 0, "out"), (130, 100))),
+                               stroke(blue, 5)]),
+                        group([path(bezier([(1060, 110), (1420, 110)], closed=False)), trim(0, Keys((106, 0, "out"), (140, 100))),
+                               stroke(blue, 5)]),
+                        group([ellipse(26, 26, (1475, 110)), fill(rgba("#e07a5f"))], scale=Keys((136, 0, "back"), (150, 100)))],
+             ip=100)
+    return m, "双张竖照", "杂志拼版"
+
+
+def t_three_gallery():
+    n = 220
+    m = Movie("three_gallery", n, [(1000, 668, "heng"), (600, 400, "heng"), (600, 400, "heng")])
+    backdrop(m, "#eef3ee", "#d8e4dc")
+    drifting_glows(m, [(200, 200, 420, "#ffffff", 0.8, 120, 60), (1700, 950, 480, "#b9d4c4", 0.5, -120, -60)], n)
+    start_picture(m, op=44, scale=Keys((0, 100, "in"), (42, 50)), pos=Keys((0, (CX, CY), "in"), (42, (660, 500))),
+                  opacity=Keys((16, 100, "soft"), (42, 0)))
+    card(m, "picture_1", pos=Keys((10, (660, 1500), "out"), (56, (660, 520), "drift"), (n - 8, (675, 525))),
+         rot=Keys((10, -8, "out"), (56, -1.5, "drift"), (n - 8, -0.5)), border=18, ip=10)
+    card(m, "picture_2", pos=Keys((40, (2400, 300), "out"), (84, (1460, 300), "drift"), (n - 8, (1445, 296))),
+         rot=Keys((40, 10, "out"), (84, 2.5, "drift"), (n - 8, 1.5)), border=14, ip=40)
+    card(m, "picture_3", pos=Keys((66, (2400, 790), "out"), (110, (1440, 790), "drift"), (n - 8, (1425, 794))),
+         rot=Keys((66, 12, "out"), (110, -2.5, "drift"), (n - 8, -1.5)), border=14, ip=66)
+    m.shapes("ornament", ornament_line(660, 1010, 220, rgba("#5f8c74"), 120, 160, width=3), ip=120)
+    return m, "三张横照", "光影画廊"
+
+
+def t_three_screens():
+    n = 220
+    slot = (480, 640, "shu")
+    m = Movie("three_screens", n, [slot, slot, slot])
+    backdrop(m, "#7a1f24", "#3d0e14", angle_end=(0, H))
+    m.shapes("light", [glow(CX, 380, 1000, "#d2584a", 0.45)])
+    start_picture(m, op=38, scale=Keys((0, 100, "in"), (36, 80)), opacity=Keys((0, 100, "in"), (36, 0)))
+    gold = rgba("#e2bd74")
+    rules = []
+    for y, width, t in ((150, 3, 20), (930, 3, 20), (166, 1.5, 28), (914, 1.5, 28)):
+        grow_from_middle = Keys((t, 50, "out"), (t + 50, 0)), Keys((t, 50, "out"), (t + 50, 100))
+        rules.append(group([path(bezier([(120, y), (W - 120, y)], closed=False)), trim(*grow_from_middle), stroke(gold, width)]))
+    m.shapes("gold_rules", rules, ip=20)
+    for k, x in ((1, 400), (2, CX), (3, 1520)):
+        t = 24 + (k - 1) * 22
+        card(m, f"picture_{k}", pos=Keys((t, (x, CY + 40), "out"), (t + 36, (x, CY), "drift"), (n - 8, (x, CY - 8))),
+             scale=Keys((t, (0, 100), "out"), (t + 36, (100, 100), "drift"), (n - 8, (102, 102))),
+             border=14, ip=t, frame_colour="#f7ecd2", shadow=0.6)
+    m.shapes("knots", [group([path(diamond(CX, 150, 16)), path(diamond(CX, 930, 16)), fill(gold)],
+                             opacity=Keys((140, 0), (154, 100))),
+                       group([ellipse(260, 60, (CX, 150)), ellipse(260, 60, (CX, 930)), trim(0, Keys((146, 0, "out"), (176, 100))),
+                              stroke(gold, 2)])], ip=140)
+    return m, "三张竖照", "锦屏三叠"
+
+
+def t_four_grid():
+    n = 230
+    slot = (720, 480, "heng")
+    m = Movie("four_grid", n, [slot, slot, slot, slot])
+    backdrop(m, "#f3efe7", "#e2d8c8")
+    drifting_glows(m, [(CX, CY, 900, "#ffffff", 0.7, 0, 0), (200, 950, 360, "#e8cfa8", 0.5, 160, -40)], n)
+    start_picture(m, op=42, scale=Keys((0, 100, "in"), (40, 45)), opacity=Keys((10, 100, "soft"), (40, 0)),
+                  rot=Keys((0, 0, "in"), (40, 8)))
+    grid = m.null("grid", pos=(CX, CY), scale=Keys((0, 94, "drift"), (n - 8, 100)))
+    places = ((-386, -256), (386, -256), (-386, 256), (386, 256))
+    for k, (x, y) in enumerate(places, start=1):
+        t = 12 + (k - 1) * 18
+        card(m, f"picture_{k}", pos=(x, y), parent=grid, scale=Keys((t, 0, "back"), (t + 30, 100)),
+             rot=Keys((t, -25 if k % 2 else 25, "out"), (t + 30, 0)), border=12, ip=t, shadow=0.38)
+    tan = rgba("#c49a6c")
+    m.shapes("centre_knot", [group([ellipse(84, 84), stroke(tan, 3)]), group([path(diamond(0, 0, 26)), fill(tan)])],
+             pos=(CX, CY), scale=Keys((120, 0, "back"), (140, 100)), rot=Keys((120, -90, "out"), (170, 45)), ip=120)
+    return m, "四张横照", "四格回忆"
+
+
+def t_mixed_pair():
+    n = 200
+    m = Movie("mixed_pair", n, [(1000, 668, "heng"), (540, 720, "shu")])
+    backdrop(m, "#e9eef5", "#d2dbe8")
+    drifting_glows(m, [(400, 200, 500, "#ffffff", 0.8, 100, 40), (1600, 900, 520, "#a9bcd8", 0.5, -100, -40)], n)
+    start_picture(m, op=44, pos=Keys((0, (CX, CY), "inout"), (42, (CX + W, CY))))
+    m.shapes("reveal_edge", [group([rect(60, H + 4, (30, CY)),
+                                    gradient([(0, "#000000", 0.35), (1, "#000000", 0)], (60, 0), (0, 0))])],
+             pos=Keys((0, (-60, 0), "inout"), (42, (W - 60, 0))), op=43)
+    card(m, "picture_1", pos=Keys((20, (-700, 470), "out"), (66, (720, 480), "drift"), (n - 8, (735, 486))),
+         rot=Keys((20, -10, "out"), (66, -2, "drift"), (n - 8, -1)), border=18, ip=20)
+    card(m, "picture_2", pos=Keys((48, (1450, -600), "out"), (94, (1430, 580), "drift"), (n - 8, (1415, 574))),
+         rot=Keys((48, 16, "out"), (94, 3, "drift"), (n - 8, 2)), border=18, ip=48)
+    slate = rgba("#5a6f93")
+    m.shapes("lines", [group([path(bezier([(140, 970), (900, 970)], closed=False)),
+                              trim(0, Keys((110, 0, "out"), (150, 100))), stroke(slate, 3)]),
+                       group([ellipse(16, 16, (922, 970)), fill(slate)], opacity=Keys((146, 0), (156, 100)))], ip=110)
+    return m, "横竖混排", "横竖相映"
+
+
+def closing():
+    """Leaves the last picture: it shrinks to a framed print, then everything fades to black with
+    a gold ornament that draws itself and fades last."""
+    n = 100
+    m = Movie("closing", n, [])
+    m.shapes("black", [group([rect(W + 4, H + 4, (CX, CY)), fill(rgba("#000000"))])])
+    m.shapes("dusk", [glow(CX, CY, 900, "#3a2c4a", 0.9)], opacity=Keys((0, 100), (60, 100), (92, 0)))
+    holder = m.null("print", pos=(CX, CY), scale=Keys((0, 100, "inout"), (50, 62, "drift"), (80, 58)),
+                    rot=Keys((0, 0, "inout"), (50, -2)))
+    m.shapes("print_frame", soft_shadow(W + 80, H + 80, spread=70, strength=0.6, offset=(0, 30)) +
+             [group([rect(W + 80, H + 80), fill(rgba("#f6f1e7"))])], parent=holder,
+             opacity=Keys((40, 100, "in"), (80, 0)), op=81)
+    m.image("picture_0", parent=holder, opacity=Keys((40, 100, "in"), (80, 0)), op=81)
+    gold = rgba("#d9b878")
+    m.shapes("ornament", [group([ellipse(220, 220), trim(0, Keys((46, 0, "inout"), (80, 100))), stroke(gold, 2.5)], rot=-90),
+                          group([path(diamond(0, 0, 22)), fill(gold)], scale=Keys((60, 0, "back"), (74, 100)),
+                                rot=Keys((60, -90, "out"), (80, 0))),
+                          group([path(bezier([(-130, 0), (-330, 0)], closed=False)), trim(0, Keys((62, 0, "out"), (84, 100))), stroke(gold, 2)]),
+                          group([path(bezier([(130, 0), (330, 0)], closed=False)), trim(0, Keys((62, 0, "out"), (84, 100))), stroke(gold, 2)])],
+             pos=(CX, CY), opacity=Keys((44, 0), (56, 100), (86, 100), (99, 0)), ip=44)
+    return m
+
+
+TEMPLATES = [
+    ("01_heng_slow_push", t_slow_push),
+    ("02_heng_push_pan", t_push_pan),
+    ("03_heng_slide_card", t_slide_card),
+    ("04_heng_rotate_print", t_rotate_print),
+    ("05_heng_circle_reveal", t_circle_reveal),
+    ("06_heng_doors", t_doors),
+    ("07_shu_elegant", t_portrait_elegant),
+    ("08_shu_panel", t_portrait_panel),
+    ("09_shu_gold_frame", t_portrait_frame),
+    ("10_shu_echo", t_portrait_echo),
+    ("11_any_zoom_through", t_any_zoom_through),
+    ("12_any_blinds", t_any_blinds),
+    ("13_heng2_staggered", t_two_staggered),
+    ("14_heng2_side_by_side", t_two_side_by_side),
+    ("15_shu2_tilted", t_two_portraits_tilted),
+    ("16_shu2_magazine", t_two_portraits_magazine),
+    ("17_heng3_gallery", t_three_gallery),
+    ("18_shu3_screens", t_three_screens),
+    ("19_heng4_grid", t_four_grid),
+    ("20_mixed_heng_shu", t_mixed_pair),
+]
+
+
+# ---------------------------------------------------------------------------------------------
+# Output.
+
+def ini_text(movie, kind, category):
+    def slot_list(values):
+        return "|" + "|".join(str(v) for v in values) + "|"
+    return "\n".join([
+        "[l_x_w_j_s_y]",
+        "l_x_w_j_s_y=s_y_l_x",
+        "",
+        "[1]",
+        f"mblx={kind}",
+        f"mbfl={category}",
+        f"xpsl={len(movie.slots)}",
+        "xpkd=" + slot_list(s[0] for s in movie.slots),
+        "xpgd=" + slot_list(s[1] for s in movie.slots),
+        "szhz=" + slot_list(s[2] for s in movie.slots),
+        "xpjpgmc=" + slot_list(f"picture_{k}" for k in range(1, len(movie.slots) + 1)),
+        f"mbdx={movie.frames}",
+        "",
+    ])
+
+
+def compact_json(value, indent=0):
+    """JSON with one property per line, short lists and keyframes kept on one line."""
+    pad = " " * indent
+    flat = json.dumps(value, ensure_ascii=False, separators=(",", ":"))
+    if len(flat) <= 100 or not isinstance(value, (dict, list)):
+        return flat
+    inner = " " * (indent + 1)
+    if isinstance(value, dict):
+        rows = [f"{inner}{json.dumps(k)}:{compact_json(v, indent + 1)}" for k, v in value.items()]
+        return "{\n" + ",\n".join(rows) + "\n" + pad + "}"
+    rows = [inner + compact_json(v, indent + 1) for v in value]
+    return "[\n" + ",\n".join(rows) + "\n" + pad + "]"
+
+
+def write(path, text):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w", encoding="utf-8", newline="\n") as f:
+        f.write(text)
+
+
+def check(movie):
+    if not 100 <= movie.frames <= 250:
+        raise SystemExit(f"{movie.name}: {movie.frames} frames, outside 100 to 250")
+    for layer in movie.layers:
+        if layer["ty"] in (5,) or "ef" in layer:
+            raise SystemExit(f"{movie.name}: layer {layer['nm']} uses a feature the player lacks")
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "data", "templates")
+    out = os.path.abspath(out)
+    wanted = {name for name, _ in TEMPLATES} | {"closing"}
+    if os.path.isdir(out):
+        for entry in os.listdir(out):
+            full = os.path.join(out, entry)
+            if entry not in wanted and os.path.isfile(os.path.join(full, "template.ini")):
+                shutil.rmtree(full)
+    for name, design in TEMPLATES:
+        movie, kind, category = design()
+        movie.name = name
+        check(movie)
+        write(os.path.join(out, name, "template.ini"), ini_text(movie, kind, category))
+        write(os.path.join(out, name, "movie.json"), compact_json(movie.lottie()) + "\n")
+    ending = closing()
+    write(os.path.join(out, "closing", "movie.json"), compact_json(ending.lottie()) + "\n")
+    print(f"{len(TEMPLATES)} templates and the closing movie written to {out}")
+
+
+if __name__ == "__main__":
+    main()
