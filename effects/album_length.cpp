@@ -1,16 +1,12 @@
 #include "effects/album_length.h"
 
 #include "core/album_model.h"
+#include "audio/music_lyrics_deletion.h"
 #include "core/keywords.h"
 
 namespace xc {
 
 namespace {
-
-QString twoDigits(qint64 value)
-{
-    return value < 10 ? QStringLiteral("0") + QString::number(value) : QString::number(value);
-}
 
 qint64 framesOf(const QString& text) { return qMax<qint64>(0, text.toLongLong()); }
 
@@ -81,24 +77,6 @@ void planMusicLength(const AlbumModel& model, AlbumPlan& plan)
 }
 
 }  // namespace
-
-QString timeKey(qint64 seconds)
-{
-    qint64 minutes = seconds / 60;
-    const qint64 rest = seconds - 60 * minutes;
-    while (minutes > 60)
-        minutes -= 60;
-    return twoDigits(minutes) + QLatin1Char(':') + twoDigits(rest);
-}
-
-QString timeText(qint64 frame) { return timeKey(frame / albumFramesPerSecond); }
-
-void resetAlbumLengthOptions(AlbumSettings& settings)
-{
-    settings.syncMode = kw::syncPhotos;
-    settings.loopMusic = false;
-    settings.loopPictures = false;
-}
 
 void prepareAlbumLengthDialog(AlbumModel& model)
 {

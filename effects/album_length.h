@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audio/song_time_key.h"
 #include "effects/template_instances.h"
 
 #include <QList>
@@ -17,16 +18,12 @@ inline constexpr int albumFramesPerSecond = 25;
 // The frames reserved for the closing template after the last photo template.
 inline constexpr int closingAllowanceFrames = 100;
 
-// "mm:ss" of a whole number of seconds: minutes above 60 lose whole hours, both parts get a
-// leading "0" below 10. Division truncates toward zero, so negative seconds give keys such as
-// "00:0-1" that no clock reaches.
-QString timeKey(qint64 seconds);
-// "mm:ss" of an album frame (frame 1500 → "01:00").
-QString timeText(qint64 frame);
+// The time text of an album frame, "mm:ss" (frame 1500 → "01:00"): formed as the song time key.
+inline QString timeText(qint64 frame) { return songTimeKeyOfFrames(frame); }
 
 // The album-length dialog's options, kept in the settings (syncMode, loopMusic, loopPictures).
-void resetAlbumLengthOptions(AlbumSettings& settings);          // photo rule on, loops off
-void prepareAlbumLengthDialog(AlbumModel& model);              // the reset when there is no music
+// Opening the dialog without songs resets them as deleting the last song does.
+void prepareAlbumLengthDialog(AlbumModel& model);
 void choosePhotoLengthRule(AlbumSettings& settings);            // also switches loop-pictures off
 void chooseMusicLengthRule(AlbumSettings& settings);
 bool photoLengthRule(const AlbumSettings& settings);

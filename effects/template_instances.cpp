@@ -2,18 +2,14 @@
 
 #include "core/album_model.h"
 #include "core/workspace.h"
+#include "templates/materialisation.h"
 
 namespace xc {
 
 QString instanceMoviePath(const Workspace& workspace, const QString& extension, int instance)
 {
     const QString n = QString::number(instance);
-    return workspace.path(paths::templateWorkArea + QStringLiteral("tp_wjj_") + n + QStringLiteral("/w_j_") + n + extension);
-}
-
-QString closingMoviePath(const Workspace& workspace, const QString& extension)
-{
-    return workspace.path(paths::templateWorkArea + QStringLiteral("tp_wjj_zuihou/w_j_zuihou") + extension);
+    return instanceFolderPath(workspace, n) + QStringLiteral("w_j_") + n + extension;
 }
 
 QList<RenderTemplateRecord> buildTemplateInstances(const AlbumModel& model, const Workspace& workspace)

@@ -13,10 +13,8 @@ struct RenderTemplateRecord {
     QString seq, folder, templateIndex, photoCount, package, orientations, jpgNames, frames, movie;
 };
 
-// The instance's movie in the template work area: tp_wjj_n/w_j_n + ext1.
+// The instance's movie in its working folder: tp_wjj_n/w_j_n + ext1.
 QString instanceMoviePath(const Workspace& workspace, const QString& extension, int instance);
-// The closing template's movie: tp_wjj_zuihou/w_j_zuihou + ext1.
-QString closingMoviePath(const Workspace& workspace, const QString& extension);
 
 // One row per template number 1 … T (T = the template counter); each row takes its fields from
 // the last photo of that instance in album order, "0" where no photo carries the number.

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+
+namespace xc {
+
+struct AlbumModel;
+struct RenderState;
+class OverlayTimelines;
+class RenderLog;
+class StartPicture;
+class TemplateHost;
+class TemplateSequence;
+
+// Makes one album frame per call: steps the current template movie one frame, paints it on the
+// 1920 × 1080 canvas with the overlays over it, advances the overlay timelines (so every frame
+// shows the overlays one frame behind the movie frame it carries) and, when the movie's last
+// frame has been shown, saves that frame as the next movie's start picture and loads the next
+// template.
+class FrameCompositor {
+public:
+    FrameCompositor(AlbumModel& model, RenderState& state, TemplateHost& host, TemplateSequence& sequence,
+                    OverlayTimelines& overlays, StartPicture& startPicture, RenderLog& errorLog);
+
+    // The next frame. The returned image is not painted again while a copy of it is alive, so
+    // it can be handed to the encoder as it is.
+    QImage composeNext();
+
+private:
+    bool probe(const char* prefix);
+    QImage& freeCanvas();
+    bool templateEnded() const;
+    void handOverToNextTemplate();
+
+    AlbumModel& m_model;
+    RenderState& m_state;
+    TemplateHost& m_host;
+    TemplateSequence& m_sequence;
+    OverlayTimelines& m_overlays;
+    StartPicture& m_startPicture;
+    RenderLog& m_errorLog;
+    // Canvases in rotation: one the encoder no longer holds is painted next, so no frame is
+    // copied or allocated while the encoder keeps a few queued.
+    QList<QImage> m_canvases;
+};
+
+}  // namespace xc

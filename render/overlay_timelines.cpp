@@ -1,0 +1,194 @@
+#include "render/overlay_timelines.h"
+
+#include "core/album_model.h"
+#include "core/colour_names.h"
+#include "core/font_mapping.h"
+#include "core/keywords.h"
+#include "effects/album_length.h"
+#include "render/lyrics_type_choice.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace xc {
+
+namespace {
+
+// Text-effect sizes are chosen on the editor's 513-pixel-wide preview.
+constexpr int textEffectEditorWidth = 513;
+
+bool isBindingKey(const QString& key) { return !key.isEmpty() && key != kw::none; }
+
+// The lyrics row of a song: the last row bound to it, row 0 when none is.
+qsizetype lyricsRowOfSong(const AlbumModel& model, qsizetype musicRow)
+{
+    const QString key = model.music[musicRow].lyricsKey;
+    qsizetype found = 0;
+    if (!isBindingKey(key))
+        return found;
+    for (qsizetype row = 0; row < model.lyrics.count(); ++row) {
+        if (model.lyrics[row].musicKey == key)
+            found = row;
+    }
+    return found;
+}
+
+TextCaption captionFor(const TextEffectRecord& effect, int surfaceWidth)
+{
+    TextCaption caption;
+    caption.text = effect.text;
+    caption.font = albumFont(effect.fontName, effect.fontSize.toInt() * surfaceWidth / textEffectEditorWidth,
+                             FontStyle{effect.bold == kw::bold, effect.italic == kw::italic,
+                                       effect.underline == kw::underline});
+    caption.colour = colourFromValueText(effect.colorValue, Qt::white);
+    const QFontMetrics metrics(caption.font);
+    caption.box.width = metrics.horizontalAdvance(effect.text);
+    caption.box.height = metrics.height();
+    return caption;
+}
+
+}  // namespace
+
+OverlayTimelines::OverlayTimelines(QSize surface) : m_surface(surface), m_karaoke(surface) {}
+
+QStringList OverlayTimelines::prepare(AlbumModel& model, const AlbumPlan& plan, const QString& lyricsChoice)
+{
+    QStringList problems;
+    m_plan = &plan;
+    m_lyricsChoice = lyricsChoice;
+    m_showLrc = lrcLinesShown(model, lyricsChoice);
+    m_showKaraoke = karaokeShown(model, lyricsChoice);
+    m_lyricClock = 0;
+    m_lyricTimeText = QStringLiteral("00:00");
+    m_albumTimeText.clear();
+    m_songIndex = 0;
+    m_lrcState = lrcState::off;
+    m_shownLyricsRow = -1;
+    m_timedLines.clear();
+    m_lrcLabel = LrcLabel{};
+    m_styledRow = -1;
+    m_lrcVisible = false;
+    m_karaokeVisible = true;
+
+    m_captions.clear();
+    for (TextEffectRecord& effect : model.textEffects) {
+        effect.state = kw::stopped;
+        m_captions.append(captionFor(effect, m_surface.width()));
+    }
+    m_pictures = QList<PictureOverlay>(model.pictureEffects.count());
+
+    if (!model.lyrics.isEmpty() && !plan.songs.isEmpty()) {
+        m_lrcVisible = true;
+        const bool chooseByBinding = model.karaoke.isEmpty() || lyricsChoice == lyricsType::lrc
+                                     || lyricsChoice == lyricsType::both;
+        showLyricsOf(model, chooseByBinding ? lyricsRowOfSong(model, plan.songs.first().musicRow) : 0, problems);
+        m_lrcState = lrcState::running;
+    }
+    m_karaoke = KaraokeTimeline(m_surface);
+    if (!model.karaoke.isEmpty() && !model.music.isEmpty() && lyricsChoice != lyricsType::lrc) {
+        if (const Status started = m_karaoke.start(model); !started.ok())
+            problems << started.error();
+    }
+    return problems;
+}
+
+void OverlayTimelines::showLyricsOf(const AlbumModel& model, qsizetype row, QStringList& problems)
+{
+    if (const Status parsed = m_timedLines.parse(model.lyrics[row].path); !parsed.ok())
+        problems << parsed.error();
+    m_shownLyricsRow = row;
+}
+
+void OverlayTimelines::hide()
+{
+    m_lrcVisible = false;
+    m_karaokeVisible = false;
+    for (TextCaption& caption : m_captions)
+        caption.box.visible = false;
+    for (PictureOverlay& picture : m_pictures)
+        picture.visible = false;
+}
+
+void OverlayTimelines::show(const AlbumModel& model)
+{
+    m_lrcVisible = true;
+    m_karaokeVisible = true;
+    for (qsizetype i = 0; i < m_captions.size() && i < model.textEffects.count(); ++i)
+        m_captions[i].box.visible = model.textEffects[i].state == kw::running;
+    for (qsizetype i = 0; i < m_pictures.size() && i < model.pictureEffects.count(); ++i)
+        m_pictures[i].visible = model.pictureEffects[i].state == kw::running;
+}
+
+QStringList OverlayTimelines::advance(AlbumModel& model, qint64 albumFrame)
+{
+    QStringList problems;
+    if (m_showKaraoke) {
+        if (const Status stepped = m_karaoke.advanceFrame(model); !stepped.ok())
+            problems << stepped.error();
+    }
+
+    if (m_lrcState == lrcState::running)
+        ++m_lyricClock;
+    m_albumTimeText = timeText(albumFrame);
+    if (model.lyrics.isEmpty())
+        m_lrcVisible = false;
+
+    if (m_lrcState == lrcState::running && m_showLrc) {
+        m_lyricTimeText = timeText(m_lyricClock);
+        if (const std::optional<QString> line = m_timedLines.find(m_lyricTimeText)) {
+            // Measuring and placing the label is only redone when the line changes.
+            if (*line != m_lrcLabel.text || m_styledRow != m_shownLyricsRow) {
+                m_lrcLabel = applyLrcStyle(model.lyrics[m_shownLyricsRow], *line, m_surface, m_lrcLabel.geometry.topLeft());
+                m_styledRow = m_shownLyricsRow;
+            }
+        }
+        switchSongIfDue(model, problems);
+    }
+
+    for (qsizetype i = 0; i < model.textEffects.count() && i < m_captions.size(); ++i)
+        stepTextEffect(model.textEffects[i], m_captions[i].box, m_surface, m_lyricTimeText);
+    return problems;
+}
+
+void OverlayTimelines::switchSongIfDue(const AlbumModel& model, QStringList& problems)
+{
+    const QList<SongSpan>& songs = m_plan->songs;
+    if (m_songIndex < songs.size()) {
+        if (songs[m_songIndex].frames == m_lyricClock) {
+            m_lyricClock = 0;
+            m_lrcLabel.text.clear();
+            ++m_songIndex;
+            if (m_songIndex < songs.size()) {
+                const int musicRow = songs[m_songIndex].musicRow;
+                if (musicRow < model.lyrics.count())
+                    showLyricsOf(model, lyricsRowOfSong(model, musicRow), problems);
+                else
+                    m_lrcState = lrcState::noLyricsForSong;
+            }
+        }
+    }
+    if (m_songIndex >= songs.size())
+        m_lrcState = lrcState::pastLastSong;
+}
+
+void OverlayTimelines::paint(QPainter& painter) const
+{
+    if (m_lrcVisible)
+        paintLrcLabel(painter, m_lrcLabel);
+    if (m_karaokeVisible)
+        paintKaraokeDisplay(painter, m_karaoke.display());
+    for (const TextCaption& caption : m_captions) {
+        if (!caption.box.visible || caption.text.isEmpty())
+            continue;
+        painter.setFont(caption.font);
+        painter.setPen(caption.colour);
+        painter.drawText(QRect(caption.box.left, caption.box.top, caption.box.width, caption.box.height),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, caption.text);
+    }
+    for (const PictureOverlay& picture : m_pictures) {
+        if (picture.visible && !picture.picture.isNull())
+            painter.drawImage(picture.geometry, picture.picture);
+    }
+}
+
+}  // namespace xc

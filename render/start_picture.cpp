@@ -1,0 +1,61 @@
+#include "render/start_picture.h"
+
+#include "core/album_settings.h"
+#include "core/file_ops.h"
+#include "core/workspace.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+
+namespace xc {
+
+namespace {
+
+constexpr int startPictureQuality = 90;
+const QString designedStartPicture = QStringLiteral("smxcwjj/pictures/start.jpg");
+
+}  // namespace
+
+StartPicture::StartPicture(const Workspace& workspace, const AlbumSettings& settings)
+    : m_path(workspace.path(paths::exchangePictures + QStringLiteral("picture_0") + settings.ext2)),
+      m_temporaryPath(workspace.path(paths::exchangePictures + QStringLiteral("picture_0") + settings.ext5))
+{
+}
+
+Result<QImage> StartPicture::designed(const Workspace& workspace, QSize canvas)
+{
+    QImageReader reader(workspace.path(designedStartPicture));
+    QImage picture = reader.read();
+    if (picture.isNull())
+        return Result<QImage>::failure(QStringLiteral("无法读取开始画面：%1（%2）")
+                                           .arg(reader.fileName(), reader.errorString()));
+    if (picture.size() != canvas)
+        picture = picture.scaled(canvas, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return Result<QImage>::success(picture.convertToFormat(QImage::Format_RGB32));
+}
+
+Status StartPicture::write(const QImage& picture)
+{
+    m_current = picture;
+    if (!ensureFolder(QFileInfo(m_path).absolutePath()))
+        return Status::failure(folderNotCreatedMessage(QFileInfo(m_path).absolutePath()));
+    QFile::remove(m_temporaryPath);
+    QImageWriter writer(m_temporaryPath, "jpeg");
+    writer.setQuality(startPictureQuality);
+    if (!writer.write(picture))
+        return Status::failure(QStringLiteral("无法写入开始画面：%1（%2）").arg(m_temporaryPath, writer.errorString()));
+    QFile::remove(m_path);
+    if (!QFile::rename(m_temporaryPath, m_path))
+        return Status::failure(QStringLiteral("无法写入开始画面：%1").arg(m_path));
+    return Status::success();
+}
+
+void StartPicture::remove() const
+{
+    QFile::remove(m_path);
+    QFile::remove(m_temporaryPath);
+}
+
+}  // namespace xc

@@ -1,0 +1,224 @@
+#include "render/render_job.h"
+
+#include "audio/lyric_styles.h"
+#include "core/keywords.h"
+#include "effects/text_effects.h"
+#include "tests/render/render_fixture.h"
+
+#include <QFile>
+#include <QMap>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace xc {
+namespace {
+
+using test::RenderAlbum;
+
+// Keeps the frames a test looks at, and the last progress report.
+struct FrameTap : RenderListener {
+    QSet<qint64> wanted;
+    QMap<qint64, QImage> frames;
+    RenderProgress progress;
+    std::function<void(qint64)> onFrame;
+
+    void progressChanged(const RenderProgress& p) override { progress = p; }
+    void frameComposed(qint64 index, const QImage& frame) override
+    {
+        if (wanted.contains(index))
+            frames.insert(index, frame.convertToFormat(QImage::Format_RGB32));
+        if (onFrame)
+            onFrame(index);
+    }
+};
+
+class RenderJobTest : public ::testing::Test {
+protected:
+    RenderResult render(FrameTap& tap, const QString& lyricsChoice = lyricsType::both)
+    {
+        album.model.settings.outputKind = kw::kindAvi;
+        RenderJob job(album.model, album.workspace(), RenderRequest{output(), QSize(320, 176), lyricsChoice});
+        job.setListener(&tap);
+        const RenderResult result = job.run();
+        errors = job.errorLog().lines();
+        hostLog = job.hostLog().lines();
+        progressLog = job.progressLog().lines();
+        budget = job.plan().frameBudget;
+        return result;
+    }
+    QString output() const { return outputDir.filePath(QStringLiteral("album.avi")); }
+
+    RenderAlbum album;
+    QTemporaryDir outputDir;
+    QStringList errors, hostLog, progressLog;
+    qint64 budget = 0;
+};
+
+const QColor dark(20, 40, 60);
+const QColor blue(0, 0, 255);
+
+TEST_F(RenderJobTest, EachTemplateStartsFromTheLastFrameOfTheOneBefore)
+{
+    album.addTemplate(10, {}, true);  // shows its start picture: the designed one
+    album.addTemplate(10, blue);
+    album.writeClosing();              // shows its start picture: the last frame of template 2
+    FrameTap tap;
+    tap.wanted = {0, 5, 15, 60, 119};
+    const RenderResult result = render(tap);
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(budget, 120);
+    EXPECT_EQ(result.framesWritten, 120);
+    const QRect all(0, 0, 1920, 1080);
+    const int pixels = 1920 * 1080;
+    EXPECT_GT(test::countPixels(tap.frames[0], all, test::designedStartColour, 12), pixels * 9 / 10);
+    EXPECT_GT(test::countPixels(tap.frames[5], all, test::designedStartColour, 12), pixels * 9 / 10);
+    for (qint64 frame : {15, 60, 119})
+        EXPECT_GT(test::countPixels(tap.frames[frame], all, blue, 12), pixels * 9 / 10) << frame;
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    EXPECT_TRUE(hostLog.join('\n').contains(QStringLiteral("w_j_zuihou")));
+    // Both bars end full; the working files are gone.
+    EXPECT_EQ(tap.progress.barOne, 240);
+    EXPECT_EQ(tap.progress.barOneMaximum, 240);
+    EXPECT_FALSE(QFile::exists(album.path(QStringLiteral("smxcwjj/tp_wjj/pic/picture_0.rar"))));
+    EXPECT_EQ(progressLog.first(), QStringLiteral("Total frames:  120"));
+    EXPECT_EQ(progressLog.last(), QStringLiteral("Conversion ended."));
+}
+
+TEST_F(RenderJobTest, FramesShowTheLyricLineOfTheirSecondAndTheTextEffects)
+{
+    album.addTemplate(10, dark);
+    album.writeClosing();
+    album.addSong(5);
+    LyricsRecord& lyrics = album.addLyrics(QStringLiteral("[00:01.00]Line one\n[00:03.00]第三秒的歌词\n"), 0);
+    lyrics.colorName = QStringLiteral("clRed");
+    lyrics.colorValue = QStringLiteral("255");  // 0x0000FF: red in the lowest byte
+    TextEffectDraft draft;
+    draft.text = QStringLiteral("Moving");
+    draft.second = QStringLiteral("01");
+    draft.motionName = QStringLiteral("从1/2左向1/2右(横)");
+    draft.colorValue = QStringLiteral("65535");  // yellow
+    draft.fontSize = QStringLiteral("20");
+    ASSERT_TRUE(addTextEffect(album.model.textEffects, draft).ok());
+
+    FrameTap tap;
+    tap.wanted = {25, 26, 30, 50, 80};
+    ASSERT_TRUE(render(tap).ok());
+
+    const QColor red(255, 0, 0), yellow(255, 255, 0);
+    const QRect all(0, 0, 1920, 1080);
+    // Frame i carries the overlays of album time (i − 1) / 25 s: nothing before the first second.
+    EXPECT_EQ(test::countPixels(tap.frames[25], all, red), 0);
+    EXPECT_EQ(test::countPixels(tap.frames[25], all, yellow), 0);
+    for (const auto& [frame, text] : {std::pair{26, "Line one"}, std::pair{30, "Line one"}, std::pair{80, "第三秒的歌词"}}) {
+        const LrcLabel label = applyLrcStyle(lyrics, QString::fromUtf8(text), QSize(1920, 1080));
+        const QRect box = test::pixelBox(tap.frames[frame], all, red, 60);
+        ASSERT_FALSE(box.isEmpty()) << frame;
+        EXPECT_TRUE(label.geometry.adjusted(-2, -2, 2, 2).contains(box)) << frame;
+        EXPECT_GT(box.width(), label.geometry.width() * 3 / 4) << frame;
+        EXPECT_NEAR(box.center().x(), 960, 12) << frame;
+        EXPECT_GE(1080 - 10 - box.bottom(), 0) << frame;
+    }
+    // The caption entered at the lyric time 00:01 and moves 3 pixels a frame.
+    const QRect at30 = test::pixelBox(tap.frames[30], all, yellow, 30);
+    const QRect at50 = test::pixelBox(tap.frames[50], all, yellow, 30);
+    ASSERT_FALSE(at30.isEmpty());
+    ASSERT_FALSE(at50.isEmpty());
+    EXPECT_NEAR(at50.right() - at30.right(), 60, 3);
+    EXPECT_NEAR(at30.center().y(), 540, 40);
+}
+
+TEST_F(RenderJobTest, KaraokeHighlightGrowsAcrossFrames)
+{
+    album.addTemplate(10, dark);
+    album.writeClosing();
+    album.addSong(5);
+    album.addKaraoke(QStringLiteral("karaoke.add('00:01.000', '00:03.000', '我爱[you]', '500,500,1000');\n"));
+    FrameTap tap;
+    tap.wanted = {20, 25, 28, 36, 45, 60, 76};
+    ASSERT_TRUE(render(tap).ok());
+
+    const QRect lineA(0, 780, 1920, 200);
+    const QColor white(255, 255, 255);
+    // The line shows from its appear key (00:00) in the lyric colour; the highlight starts at 00:01.
+    EXPECT_GT(test::countPixels(tap.frames[20], lineA, white), 200);
+    EXPECT_EQ(test::countPixels(tap.frames[25], lineA, blue, 60), 0);
+    int previous = 0;
+    for (qint64 frame : {28, 36, 45, 60}) {
+        const int highlighted = test::countPixels(tap.frames[frame], lineA, blue, 60);
+        EXPECT_GT(highlighted, previous) << frame;
+        previous = highlighted;
+    }
+    // Complete: every lyric-coloured pixel of the line is covered.
+    EXPECT_LT(test::countPixels(tap.frames[76], lineA, white, 30), 20);
+}
+
+TEST_F(RenderJobTest, StopEndsTheRenderAndRemovesTheWorkingFiles)
+{
+    album.addTemplate(10, dark);
+    album.writeClosing();
+    FrameTap tap;
+    RenderJob* running = nullptr;
+    tap.onFrame = [&](qint64 index) {
+        if (index == 20)
+            running->stop();
+    };
+    album.model.settings.outputKind = kw::kindAvi;
+    RenderJob job(album.model, album.workspace(), RenderRequest{output(), QSize(320, 176)});
+    running = &job;
+    job.setListener(&tap);
+    const RenderResult result = job.run();
+    EXPECT_EQ(result.outcome, RenderOutcome::Stopped);
+    EXPECT_LE(result.framesWritten, 21);
+    EXPECT_FALSE(QFile::exists(album.path(QStringLiteral("smxcwjj/tp_wjj/pic/picture_0.rar"))));
+    EXPECT_FALSE(QFile::exists(album.path(QStringLiteral("smxcwjj/tp_wjj/pic/picture_0.jpg"))));
+    EXPECT_FALSE(QFile::exists(job.frameFilePath()));
+}
+
+TEST_F(RenderJobTest, ATemplateThatCannotLoadIsLoggedAndSkipped)
+{
+    album.addTemplate(10, dark);
+    album.addBrokenTemplate(10);
+    album.addTemplate(10, blue);
+    album.writeClosing();
+    FrameTap tap;
+    tap.wanted = {15, 25};
+    const RenderResult result = render(tap);
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result.framesWritten, 130);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors.first().contains(QStringLiteral("tp_wjj_2"))) << errors.first().toStdString();
+    // The broken template's frames go to the one after it.
+    EXPECT_GT(test::countPixels(tap.frames[15], QRect(0, 0, 1920, 1080), blue, 12), 1920 * 1000);
+}
+
+TEST_F(RenderJobTest, AnAlbumWithoutClosingTemplateHoldsItsLastPicture)
+{
+    album.addTemplate(10, blue);
+    FrameTap tap;
+    tap.wanted = {100};
+    const RenderResult result = render(tap);
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result.framesWritten, 110);
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_GT(test::countPixels(tap.frames[100], QRect(0, 0, 1920, 1080), blue, 12), 1920 * 1000);
+}
+
+TEST(RenderLogTest, KeepsTheNewestLines)
+{
+    RenderLog log(3);
+    QStringList seen;
+    log.setListener([&](const QString& line) { seen << line; });
+    for (const char* line : {"a", "b", "c", "d"})
+        log.add(QString::fromLatin1(line));
+    EXPECT_EQ(log.lines(), (QStringList{"b", "c", "d"}));
+    EXPECT_EQ(seen.size(), 4);
+    EXPECT_EQ(RenderLog().lines().size(), 0);
+    EXPECT_EQ(RenderLog::progressLogLines, 32000);
+}
+
+}  // namespace
+}  // namespace xc
