@@ -9,6 +9,7 @@ QList<Command> topLevelCommands()
     return {
         {"templates", "Build the template catalogue as start-up does and print it.", runTemplates},
         {"inspect", "Inspect one file: package, movie, photo, song, lrc, ksc.", runInspect},
+        {"plan", "Import photos as the desktop does and print the photo table.", runPlan},
     };
 }
 
@@ -16,6 +17,7 @@ QList<Command> inspectCommands()
 {
     return {
         {"package", "Decode one template package and write its payload.", runInspectPackage},
+        {"photo", "Read photos' headers: decoded and shown size, orientation, EXIF value.", runInspectPhoto},
         {"movie", "Render chosen frames of one template movie to PNG.", runInspectMovie},
         {"song", "Measure songs: length in ms, duration text and frames.", runInspectSong},
         {"lrc", "Read an LRC file into its timed-line table, or find the line at mm:ss.", runInspectLrc},

@@ -16,9 +16,11 @@ struct Command {
 // Top-level commands.
 int runTemplates(const QStringList& args);
 int runInspect(const QStringList& args);
+int runPlan(const QStringList& args);
 
 // Sub-commands of "inspect".
 int runInspectPackage(const QStringList& args);
+int runInspectPhoto(const QStringList& args);
 int runInspectSong(const QStringList& args);
 int runInspectLrc(const QStringList& args);
 int runInspectKsc(const QStringList& args);
