@@ -31,6 +31,23 @@ QImage albumFrame(int index)
     return frame;
 }
 
+const QImage& noiseFrame()
+{
+    static const QImage noise = [] {
+        QImage image(320, 176, QImage::Format_RGB32);
+        quint32 state = 12345;
+        for (int y = 0; y < image.height(); ++y) {
+            auto* line = reinterpret_cast<quint32*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                state = state * 1664525u + 1013904223u;
+                line[x] = 0xff000000u | (state >> 8);
+            }
+        }
+        return image;
+    }();
+    return noise;
+}
+
 struct Job {
     std::optional<FormatPreset> preset;
     TvSystem tv = TvSystem::Pal;
@@ -40,6 +57,7 @@ struct Job {
     QSize frameFormat{1920, 1080};
     bool keepDuration = true;
     bool truncate = true;
+    bool limitBitRate = true;
     QStringList songs{songA(), songB()};
 };
 
@@ -58,7 +76,8 @@ void configure(ConversionLibrary& library, const Job& job)
     if (job.frameFormat.isValid())
         library.setVideoFormat(job.frameFormat.width(), job.frameFormat.height(), 32);
     library.setOutputSize(job.outputSize.width(), job.outputSize.height());
-    library.setVideoBitRate(99999, 2500, 100000);
+    if (job.limitBitRate)
+        library.setVideoBitRate(99999, 2500, 100000);
     library.setVideoFileName(job.fileName);
     library.setAudioFileName(job.fileName);
     library.setVideoFunction([](int index, const QString&, QImage& frame) { frame = albumFrame(index); });
@@ -181,6 +200,42 @@ TEST(ConversionLibrary, FullSizeDiscPicturesProbeClean)
         EXPECT_EQ(probed.stream("video")->height, job.outputSize.height());
         EXPECT_EQ(probed.stream("video")->decodedFrames, 20);
     }
+}
+
+TEST(ConversionLibrary, DiscStandardSizesAndRatesProbeClean)
+{
+    // Without limits a small VCD picture gets the disc's own constant rate and mux rate.
+    QTemporaryDir dir;
+    Job job;
+    job.preset = FormatPreset::Vcd;
+    job.outputSize = QSize(352, 288);
+    job.limitBitRate = false;
+    job.fileName = dir.filePath(QStringLiteral("standard.mpg"));
+    QStringList encodeMessages;
+    ASSERT_TRUE(run(job, &encodeMessages).ok());
+    EXPECT_TRUE(encodeMessages.isEmpty()) << encodeMessages.join('\n').toStdString();
+    const ProbedFile probed = probeFile(job.fileName);
+    EXPECT_TRUE(probed.messages.isEmpty()) << probed.messages.join('\n').toStdString();
+    EXPECT_EQ(probed.stream("video")->decodedFrames, 30);
+}
+
+TEST(ConversionLibrary, TheSameAlbumGivesTheSameBytes)
+{
+    // Encoding on a second thread must not make the output depend on timing.
+    QTemporaryDir dir;
+    QByteArray outputs[2];
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        Job job;
+        job.preset = FormatPreset::Dvd;
+        job.tv = TvSystem::Ntsc;
+        job.fileName = dir.filePath(QStringLiteral("same_%1.mpg").arg(attempt));
+        ASSERT_TRUE(run(job).ok());
+        QFile file(job.fileName);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        outputs[attempt] = file.readAll();
+    }
+    EXPECT_FALSE(outputs[0].isEmpty());
+    EXPECT_TRUE(outputs[0] == outputs[1]);
 }
 
 TEST(ConversionLibrary, SoundRunsToTheSongsEndUnlessCut)
@@ -364,6 +419,8 @@ TEST(ConversionLibrary, FailuresReachTheErrorCallbackWithAClearText)
         job.songs = c.songs;
         job.fileName = c.fileName;
         configure(library, job);
+        // Noise does not compress, so a full disk shows within the first frames.
+        library.setVideoFunction([](int, const QString&, QImage& frame) { frame = noiseFrame(); });
         QStringList reported;
         library.setErrorFunction([&reported](const QString& text) { reported.append(text); });
         const ConversionResult result = library.convert();
@@ -372,6 +429,8 @@ TEST(ConversionLibrary, FailuresReachTheErrorCallbackWithAClearText)
         EXPECT_EQ(reported, QStringList{result.error}) << c.name;
         EXPECT_TRUE(library.hasError());
         EXPECT_EQ(library.errorText(), result.error);
+        // A write failure stops the conversion at once rather than after the whole album.
+        EXPECT_LT(result.albumFrames, job.frames) << c.name;
     }
 }
 
