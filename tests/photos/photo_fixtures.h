@@ -14,19 +14,13 @@
 
 #include <ostream>
 
+#include "tests/photos/jpeg_fixtures.h"
 #include "tests/support/test_tree.h"
 
 // Readable QString values in test failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace xc::test {
-
-// A JPEG whose four quadrants have distinct colours (top-left `tint`, then green, blue, white),
-// so tests can tell how it was turned. Encoded with the photo pipeline's own encoder.
-QByteArray quadrantJpeg(QSize size, QColor tint = Qt::red);
-
-// The JPEG with an EXIF block carrying the orientation tag, placed right after the start marker.
-QByteArray withExifOrientation(const QByteArray& jpeg, int orientation);
 
 // Writes a quadrant JPEG (with its EXIF orientation when not 1) and returns its path.
 QString writePhoto(const QString& folder, const QString& name, QSize stored, int orientation = 1, QColor tint = Qt::red);
