@@ -17,6 +17,7 @@ struct Command {
 int runTemplates(const QStringList& args);
 int runInspect(const QStringList& args);
 int runPlan(const QStringList& args);
+int runMake(const QStringList& args);
 
 // Sub-commands of "inspect".
 int runInspectPackage(const QStringList& args);
