@@ -55,13 +55,19 @@ void drawNotes(QPainter& painter, QPointF left, QPointF right, qreal stem, const
     painter.restore();
 }
 
+// The whole tile in a gradient from its top-left to its bottom-right corner.
+void fillDiagonal(QPainter& painter, const QColor& from, qreal middleAt, const QColor& middle, const QColor& to)
+{
+    QLinearGradient gradient(0, 0, tileSize.width(), tileSize.height());
+    gradient.setColorAt(0.0, from);
+    gradient.setColorAt(middleAt, middle);
+    gradient.setColorAt(1.0, to);
+    painter.fillRect(QRect(QPoint(0, 0), tileSize), gradient);
+}
+
 void drawMusicBackground(QPainter& painter)
 {
-    QLinearGradient sky(0, 0, tileSize.width(), tileSize.height());
-    sky.setColorAt(0.0, QColor(0x3A, 0x1C, 0x71));
-    sky.setColorAt(0.55, QColor(0xA4, 0x3F, 0x82));
-    sky.setColorAt(1.0, QColor(0xF2, 0x8C, 0x6B));
-    painter.fillRect(QRect(QPoint(0, 0), tileSize), sky);
+    fillDiagonal(painter, QColor(0x3A, 0x1C, 0x71), 0.55, QColor(0xA4, 0x3F, 0x82), QColor(0xF2, 0x8C, 0x6B));
 
     // A record with its grooves, a label and a soft shine.
     const QPointF centre(46, 47);
@@ -102,11 +108,7 @@ void drawMusicBackground(QPainter& painter)
 
 void drawLyricsBackground(QPainter& painter)
 {
-    QLinearGradient sea(0, 0, tileSize.width(), tileSize.height());
-    sea.setColorAt(0.0, QColor(0x0F, 0x4C, 0x75));
-    sea.setColorAt(0.6, QColor(0x11, 0x8A, 0x8E));
-    sea.setColorAt(1.0, QColor(0x56, 0xC5, 0x96));
-    painter.fillRect(QRect(QPoint(0, 0), tileSize), sea);
+    fillDiagonal(painter, QColor(0x0F, 0x4C, 0x75), 0.6, QColor(0x11, 0x8A, 0x8E), QColor(0x56, 0xC5, 0x96));
 
     // A sheet of lyrics, slightly turned, with its shadow and lines of text.
     painter.save();

@@ -132,12 +132,6 @@ QList<KaraokeLine> parseKaraokeScript(const QStringList& lines)
     return script;
 }
 
-Result<QList<KaraokeLine>> readKaraokeScript(const QString& path)
-{
-    const Result<QStringList> lines = readLyricsTextLines(path);
-    if (!lines.ok())
-        return Result<QList<KaraokeLine>>::failure(lines.error());
-    return Result<QList<KaraokeLine>>::success(parseKaraokeScript(lines.value()));
-}
+Result<QList<KaraokeLine>> readKaraokeScript(const QString& path) { return readLyricsFile(path, parseKaraokeScript); }
 
 }  // namespace xc

@@ -86,13 +86,7 @@ QList<LrcLine> parseLrcLines(const QStringList& lines)
     return table;
 }
 
-Result<QList<LrcLine>> readLrcFile(const QString& path)
-{
-    const Result<QStringList> lines = readLyricsTextLines(path);
-    if (!lines.ok())
-        return Result<QList<LrcLine>>::failure(lines.error());
-    return Result<QList<LrcLine>>::success(parseLrcLines(lines.value()));
-}
+Result<QList<LrcLine>> readLrcFile(const QString& path) { return readLyricsFile(path, parseLrcLines); }
 
 std::optional<QString> findLrcLine(const QList<LrcLine>& table, const QString& songTimeKey)
 {

@@ -17,6 +17,25 @@ constexpr int smallestSize = 10;
 constexpr int largestSize = 40;
 constexpr int defaultLyricSize = 10;
 
+struct Placements {
+    const QString& nearEdge;
+    const QString& centre;
+    const QString& farEdge;
+};
+
+// One coordinate of a label: 10 pixels from the near or far edge, or centred (truncated); any
+// other keyword keeps the current coordinate.
+int placed(const QString& keyword, Placements placements, int panelExtent, int labelExtent, int current)
+{
+    if (keyword == placements.nearEdge)
+        return edgeMargin;
+    if (keyword == placements.centre)
+        return (panelExtent - labelExtent) / 2;
+    if (keyword == placements.farEdge)
+        return panelExtent - labelExtent - edgeMargin;
+    return current;
+}
+
 }  // namespace
 
 void applyDefaultLyricStyle(LyricsRecord& row)
@@ -73,20 +92,8 @@ QColor lrcColour(const LyricsRecord& row) { return colourFromValueText(row.color
 
 QPoint lrcLabelPosition(const LyricsRecord& row, QSize labelSize, QSize panel, QPoint previous)
 {
-    QPoint position = previous;
-    if (row.hAlign == kw::alignLeft)
-        position.setX(edgeMargin);
-    else if (row.hAlign == kw::alignCentre)
-        position.setX((panel.width() - labelSize.width()) / 2);
-    else if (row.hAlign == kw::alignRight)
-        position.setX(panel.width() - labelSize.width() - edgeMargin);
-    if (row.vAlign == kw::alignTop)
-        position.setY(edgeMargin);
-    else if (row.vAlign == kw::alignMiddle)
-        position.setY((panel.height() - labelSize.height()) / 2);
-    else if (row.vAlign == kw::alignBottom)
-        position.setY(panel.height() - labelSize.height() - edgeMargin);
-    return position;
+    return QPoint(placed(row.hAlign, {kw::alignLeft, kw::alignCentre, kw::alignRight}, panel.width(), labelSize.width(), previous.x()),
+                  placed(row.vAlign, {kw::alignTop, kw::alignMiddle, kw::alignBottom}, panel.height(), labelSize.height(), previous.y()));
 }
 
 LrcLabel applyLrcStyle(const LyricsRecord& row, const QString& text, QSize panel, QPoint previous)

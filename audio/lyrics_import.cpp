@@ -1,7 +1,6 @@
 #include "audio/lyrics_import.h"
 
-#include "audio/binding.h"
-#include "audio/board_thumbnails.h"
+#include "audio/import_completion.h"
 #include "audio/imported_file.h"
 #include "audio/lyric_styles.h"
 
@@ -17,9 +16,7 @@ Status importLyrics(AlbumModel& model, const Workspace& workspace, const QString
     if (!readable.ok())
         return readable;
 
-    // Bindings made by the pairing are undone with the rows when a thumbnail cannot be saved.
-    const RecordTable<MusicRecord> musicBefore = model.music;
-    const RecordTable<LyricsRecord> lyricsBefore = model.lyrics;
+    const SongAndLyricsTables before = SongAndLyricsTables::of(model);
     progress.setTotal(int(files.size() + model.lyrics.count() + files.size()));
     for (const QString& file : files) {
         const ImportedFileNames names = importedFileNames(file);
@@ -35,20 +32,11 @@ Status importLyrics(AlbumModel& model, const Workspace& workspace, const QString
         progress.advance();
     }
 
-    pairUnboundByPosition(model);
-    QStringList names;
-    for (const auto& row : model.lyrics)
-        names << row.name;
-    const Status drawn = redrawBoardTiles(workspace, model.settings, AudioBoard::Lyrics, names, progress);
-    if (!drawn.ok()) {
-        model.music = musicBefore;
-        model.lyrics = lyricsBefore;
-        return drawn;
-    }
+    const Status completed = completeImport(model, workspace, AudioBoard::Lyrics, before, progress);
+    if (!completed.ok())
+        return completed;
     for (const QString& stale : {QStringLiteral("smxcwjj/tp_0/tp_slt_1_0.png"), QStringLiteral("smxcwjj/tp_0/tp_slt_1_1.png")})
         QFile::remove(workspace.path(stale));
-    model.settings.boardView = kw::boardIcons;
-    model.settings.selectedId = kw::none;
     return Status::success();
 }
 

@@ -19,4 +19,15 @@ QStringList splitTextLines(const QString& text);
 // Reads a lyrics or karaoke file as decoded lines. Fails only when the file cannot be read.
 Result<QStringList> readLyricsTextLines(const QString& path);
 
+// Reads a lyrics or karaoke file and parses its decoded lines.
+template <typename Parse>
+auto readLyricsFile(const QString& path, Parse parse) -> Result<decltype(parse(QStringList()))>
+{
+    using Parsed = decltype(parse(QStringList()));
+    const Result<QStringList> lines = readLyricsTextLines(path);
+    if (!lines.ok())
+        return Result<Parsed>::failure(lines.error());
+    return Result<Parsed>::success(parse(lines.value()));
+}
+
 }  // namespace xc

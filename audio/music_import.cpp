@@ -1,7 +1,6 @@
 #include "audio/music_import.h"
 
-#include "audio/binding.h"
-#include "audio/board_thumbnails.h"
+#include "audio/import_completion.h"
 #include "audio/imported_file.h"
 #include "media/song_pcm_decoder.h"
 
@@ -36,9 +35,7 @@ Status importMusic(AlbumModel& model, const Workspace& workspace, const QStringL
         lengths << length.value();
     }
 
-    // Bindings made by the pairing are undone with the rows when a thumbnail cannot be saved.
-    const RecordTable<MusicRecord> musicBefore = model.music;
-    const RecordTable<LyricsRecord> lyricsBefore = model.lyrics;
+    const SongAndLyricsTables before = SongAndLyricsTables::of(model);
     progress.setTotal(int(files.size() + model.music.count() + files.size()));
     for (qsizetype i = 0; i < files.size(); ++i) {
         const ImportedFileNames file = importedFileNames(files.at(i));
@@ -48,19 +45,7 @@ Status importMusic(AlbumModel& model, const Workspace& workspace, const QStringL
         progress.advance();
     }
 
-    pairUnboundByPosition(model);
-    QStringList names;
-    for (const auto& row : model.music)
-        names << row.name;
-    const Status drawn = redrawBoardTiles(workspace, model.settings, AudioBoard::Music, names, progress);
-    if (!drawn.ok()) {
-        model.music = musicBefore;
-        model.lyrics = lyricsBefore;
-        return drawn;
-    }
-    model.settings.boardView = kw::boardIcons;
-    model.settings.selectedId = kw::none;
-    return Status::success();
+    return completeImport(model, workspace, AudioBoard::Music, before, progress);
 }
 
 }  // namespace xc

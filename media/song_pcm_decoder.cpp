@@ -1,39 +1,23 @@
 #include "media/song_pcm_decoder.h"
 
+#include "media/ffmpeg_utils.h"
+
 #include <QFile>
 
 extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
 #include <libavutil/channel_layout.h>
 #include <libavutil/mathematics.h>
-#include <libswresample/swresample.h>
 }
 
 namespace xc {
 
 namespace {
 
-struct FormatClose {
-    void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
-};
-struct CodecFree {
-    void operator()(AVCodecContext* context) const { avcodec_free_context(&context); }
-};
-struct ResamplerFree {
-    void operator()(SwrContext* context) const { swr_free(&context); }
-};
-struct PacketFree {
-    void operator()(AVPacket* packet) const { av_packet_free(&packet); }
-};
-struct FrameFree {
-    void operator()(AVFrame* frame) const { av_frame_free(&frame); }
-};
-using FormatPtr = std::unique_ptr<AVFormatContext, FormatClose>;
-using CodecPtr = std::unique_ptr<AVCodecContext, CodecFree>;
-using ResamplerPtr = std::unique_ptr<SwrContext, ResamplerFree>;
-using PacketPtr = std::unique_ptr<AVPacket, PacketFree>;
-using FramePtr = std::unique_ptr<AVFrame, FrameFree>;
+using ffmpeg::CodecContextPtr;
+using ffmpeg::FramePtr;
+using ffmpeg::InputContextPtr;
+using ffmpeg::PacketPtr;
+using ffmpeg::ResampleContextPtr;
 
 QString unreadableMessage(const QString& path)
 {
@@ -41,7 +25,7 @@ QString unreadableMessage(const QString& path)
 }
 
 struct OpenedSong {
-    FormatPtr format;
+    InputContextPtr format;
     int stream = -1;
 };
 
@@ -50,7 +34,7 @@ Result<OpenedSong> openSong(const QString& path)
     AVFormatContext* raw = nullptr;
     if (avformat_open_input(&raw, QFile::encodeName(path).constData(), nullptr, nullptr) < 0)
         return Result<OpenedSong>::failure(unreadableMessage(path));
-    OpenedSong song{FormatPtr(raw), -1};
+    OpenedSong song{InputContextPtr(raw), -1};
     if (avformat_find_stream_info(song.format.get(), nullptr) < 0)
         return Result<OpenedSong>::failure(unreadableMessage(path));
     song.stream = av_find_best_stream(song.format.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
@@ -111,8 +95,8 @@ Result<qint64> measureSongLengthMs(const QString& path)
 
 struct SongPcmDecoder::State {
     OpenedSong song;
-    CodecPtr codec;
-    ResamplerPtr resampler;
+    CodecContextPtr codec;
+    ResampleContextPtr resampler;
     PacketPtr packet{av_packet_alloc()};
     FramePtr frame{av_frame_alloc()};
     int outRate = 44100;
