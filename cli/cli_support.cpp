@@ -1,5 +1,9 @@
 #include "cli/cli_support.h"
 
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
 #include <cstdio>
 
 namespace xc::cli {
@@ -32,6 +36,23 @@ bool parseCommand(QCommandLineParser& parser, const QString& command, const QStr
 Workspace workspaceFrom(const QCommandLineParser& parser)
 {
     return parser.isSet(appDirOption) ? Workspace(parser.value(appDirOption)) : Workspace::ofExecutable();
+}
+
+QStringList photoFilesFrom(const QStringList& arguments)
+{
+    QStringList files;
+    for (const QString& argument : arguments) {
+        const QFileInfo info(argument);
+        if (!info.isDir()) {
+            files << info.absoluteFilePath();
+            continue;
+        }
+        QStringList names = QDir(argument).entryList({QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")}, QDir::Files);
+        std::sort(names.begin(), names.end());
+        for (const QString& name : names)
+            files << QDir(info.absoluteFilePath()).filePath(name);
+    }
+    return files;
 }
 
 void printOut(const QString& text)

@@ -23,6 +23,9 @@ bool parseCommand(QCommandLineParser& parser, const QString& command, const QStr
 // The AppDir given by --app-dir, or the executable's folder.
 Workspace workspaceFrom(const QCommandLineParser& parser);
 
+// The photos named on the command line; a folder adds its .jpg and .jpeg files in name order.
+QStringList photoFilesFrom(const QStringList& arguments);
+
 void printOut(const QString& text);  // a line on stdout, UTF-8
 void printErr(const QString& text);  // a line on stderr, UTF-8
 

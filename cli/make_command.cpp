@@ -22,7 +22,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <memory>
@@ -56,24 +55,6 @@ struct MakeRequest {
     std::optional<quint64> seed;
     QString output;
 };
-
-// The photos named on the command line; a folder adds its .jpg and .jpeg files in name order.
-QStringList photoFiles(const QStringList& arguments)
-{
-    QStringList files;
-    for (const QString& argument : arguments) {
-        const QFileInfo info(argument);
-        if (!info.isDir()) {
-            files << info.absoluteFilePath();
-            continue;
-        }
-        QStringList names = QDir(argument).entryList({QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")}, QDir::Files);
-        std::sort(names.begin(), names.end());
-        for (const QString& name : names)
-            files << QDir(info.absoluteFilePath()).filePath(name);
-    }
-    return files;
-}
 
 QStringList absolutePaths(const QStringList& files)
 {
@@ -152,7 +133,7 @@ Result<MakeRequest> readRequest(const QCommandLineParser& parser, const Options&
 {
     using Failure = Result<MakeRequest>;
     MakeRequest request;
-    request.photos = photoFiles(parser.values(o.photos) + parser.positionalArguments());
+    request.photos = photoFilesFrom(parser.values(o.photos) + parser.positionalArguments());
     if (request.photos.isEmpty())
         return Failure::failure(QStringLiteral("make: no photos given (use --photos FILE|DIR)"));
     request.music = absolutePaths(parser.values(o.music));
@@ -289,6 +270,18 @@ int make(const MakeRequest& request, const Workspace& workspace)
         return code;
     };
 
+    const Result<QString> output = prepareOutput(request);
+    if (!output.ok()) {
+        printErr(output.error());
+        return finish(exitFailure);
+    }
+    // Until the render starts, only a new picture folder has been written.
+    const auto abandon = [&](int code) {
+        if (request.kind == kw::kindImages)
+            removeOutput(request, output.value());
+        return finish(code);
+    };
+
     applySettings(model.settings, request);
     const std::unique_ptr<RandomSource> random = request.seed ? seededRandomSource(*request.seed) : clockRandomSource();
     const QList<std::function<Status()>> imports{
@@ -303,27 +296,21 @@ int make(const MakeRequest& request, const Workspace& workspace)
             continue;
         if (const Status imported = imports[step](); !imported.ok()) {
             printErr(imported.error());
-            return finish(exitFailure);
+            return abandon(exitFailure);
         }
         if (interrupted.load())
-            return finish(exitInterrupted);
+            return abandon(exitInterrupted);
     }
     for (const TextEffectDraft& draft : request.texts) {
         if (const Status added = addTextEffect(model.textEffects, draft); !added.ok()) {
             printErr(added.error());
-            return finish(exitFailure);
+            return abandon(exitFailure);
         }
     }
     applyAlbumLength(model, request);
-
     if (const Status photos = checkPhotosPresent(model); !photos.ok()) {
         printErr(photos.error());
-        return finish(exitFailure);
-    }
-    const Result<QString> output = prepareOutput(request);
-    if (!output.ok()) {
-        printErr(output.error());
-        return finish(exitFailure);
+        return abandon(exitFailure);
     }
 
     RenderJob job(model, workspace, RenderRequest{output.value(), request.size, request.lyricsType});

@@ -8,12 +8,9 @@
 #include "photos/random_source.h"
 #include "templates/startup.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 
-#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <unistd.h>
@@ -21,24 +18,6 @@
 namespace xc::cli {
 
 namespace {
-
-// The photos named on the command line; a folder adds its .jpg and .jpeg files in name order.
-QStringList photoFiles(const QStringList& arguments)
-{
-    QStringList files;
-    for (const QString& argument : arguments) {
-        const QFileInfo info(argument);
-        if (!info.isDir()) {
-            files << info.absoluteFilePath();
-            continue;
-        }
-        QStringList names = QDir(argument).entryList({QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")}, QDir::Files);
-        std::sort(names.begin(), names.end());
-        for (const QString& name : names)
-            files << QDir(info.absoluteFilePath()).filePath(name);
-    }
-    return files;
-}
 
 // A one-line bar on stderr while the import runs, when stderr is a terminal.
 class TerminalProgress final : public Progress {
@@ -84,7 +63,7 @@ int runPlan(const QStringList& args)
                                      "until the next start."),
                       args, code))
         return code;
-    const QStringList files = photoFiles(parser.values(photos) + parser.positionalArguments());
+    const QStringList files = photoFilesFrom(parser.values(photos) + parser.positionalArguments());
     if (files.isEmpty()) {
         printErr(QStringLiteral("plan: no photos given (use --photos FILE|DIR)"));
         return exitUsage;

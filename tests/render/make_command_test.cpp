@@ -1,0 +1,102 @@
+#include "tests/cli/cli_runner.h"
+#include "tests/conversion/media_probe.h"
+#include "tests/support/test_tree.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace xc {
+namespace {
+
+using test::TestTree;
+
+// One sample photo, the sample song with its lyrics and karaoke script, a small AVI.
+QStringList sampleAlbum(const TestTree& tree, const QString& output)
+{
+    const QString samples = tree.path(QStringLiteral("yinyuegeci/"));
+    return {"make", "--app-dir", tree.workspace().appDir(),
+            "--photos", tree.path(QStringLiteral("smxcwjj/samples/landscape_mountain_lake.jpg")),
+            "--music", samples + QStringLiteral("甜蜜蜜.mp3"), "--lyrics", samples + QStringLiteral("甜蜜蜜.lrc"),
+            "--karaoke", samples + QStringLiteral("甜蜜蜜.ksc"),
+            "--text", QStringLiteral("00:02|相册工坊|从左上向右下|clYellow|黑体|20"),
+            "--kind", "AVI", "--size", "320x176", "--seed", "3", "-o", output};
+}
+
+TEST(CliMake, MakesTheSampleAlbumAndCleansTheDataTree)
+{
+    TestTree tree(TestTree::Contents::BuiltDataTree);
+    QTemporaryDir out;
+    const QString output = out.filePath(QStringLiteral("nested/album"));
+    const test::CliRun run = test::runCli(sampleAlbum(tree, output), 300000);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString file = output + QStringLiteral(".avi");
+    EXPECT_TRUE(QString::fromUtf8(run.out).contains(file));
+    EXPECT_TRUE(QString::fromUtf8(run.err).contains(QStringLiteral("剩余")));
+    const test::ProbedFile probed = test::probeFile(file);
+    ASSERT_TRUE(probed.opened);
+    ASSERT_NE(probed.stream("video"), nullptr);
+    ASSERT_NE(probed.stream("audio"), nullptr);
+    EXPECT_EQ(probed.stream("video")->codec, "mpeg4");
+    EXPECT_GT(probed.stream("video")->decodedFrames, 100);
+    EXPECT_FALSE(QFile::exists(tree.path(QStringLiteral("smxcwjj/tp_wjj/pic/picture_0.rar"))));
+    EXPECT_FALSE(QDir(tree.path(QStringLiteral("smxcwjj/tp_wjj/tp_wjj/tp_wjj_1"))).exists());
+}
+
+TEST(CliMake, InterruptStopsTheRenderAndRemovesTheUnfinishedOutput)
+{
+    TestTree tree(TestTree::Contents::BuiltDataTree);
+    QTemporaryDir out;
+    const QString output = out.filePath(QStringLiteral("album.avi"));
+    QProcess process;
+    process.setReadChannel(QProcess::StandardError);
+    process.start(test::builtPath(QStringLiteral("xiangce-cli")), sampleAlbum(tree, output));
+    QByteArray err;
+    while (!err.contains("制作相册") && process.waitForReadyRead(60000))
+        err += process.readAllStandardError();
+    ASSERT_TRUE(err.contains("制作相册")) << err.toStdString();
+    ::kill(pid_t(process.processId()), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(60000));
+    err += process.readAllStandardError();
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 130);
+    EXPECT_TRUE(QString::fromUtf8(err).contains(QStringLiteral("已停止制作")));
+    EXPECT_FALSE(QFile::exists(output));
+    EXPECT_FALSE(QFile::exists(tree.path(QStringLiteral("smxcwjj/tp_wjj/pic/picture_0.rar"))));
+}
+
+TEST(CliMake, BadInputGetsOneLineAndANonZeroCode)
+{
+    TestTree tree(TestTree::Contents::BuiltDataTree);
+    QTemporaryDir out;
+    const QString appDir = tree.workspace().appDir();
+    const QString photos = tree.path(QStringLiteral("smxcwjj/samples"));
+    struct Case {
+        QStringList args;
+        int code;
+        const char* says;
+    };
+    QDir().mkpath(out.filePath(QStringLiteral("taken")));
+    const Case cases[] = {
+        {{"make", "--app-dir", appDir, "-o", out.filePath("a")}, 2, "no photos"},
+        {{"make", "--app-dir", appDir, "--photos", photos}, 2, "no output"},
+        {{"make", "--app-dir", appDir, "--photos", photos, "--kind", "BLURAY", "-o", out.filePath("a")}, 2, "--kind"},
+        {{"make", "--app-dir", appDir, "--photos", photos, "--text", "1:00|x|从左上向右下|clRed|黑体|20", "-o", out.filePath("a")}, 2, "mm:ss"},
+        {{"make", "--app-dir", appDir, "--photos", tree.path("missing.jpg"), "-o", out.filePath("a")}, 1, "missing.jpg"},
+        {{"make", "--app-dir", appDir, "--photos", photos, "--kind", "XLTP", "-o", out.filePath("taken")}, 1, "输入的文件名存在"},
+    };
+    for (const Case& c : cases) {
+        const test::CliRun run = test::runCli(c.args);
+        EXPECT_EQ(run.exitCode, c.code) << c.says;
+        EXPECT_TRUE(QString::fromUtf8(run.err).contains(QString::fromUtf8(c.says))) << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(out.filePath("a.mpg")));
+}
+
+}  // namespace
+}  // namespace xc
