@@ -24,4 +24,9 @@ QString songTimeKeyOfFrames(qint64 frames) { return songTimeKey(frames / 25); }
 
 QString songTimeKeyOfMs(qint64 ms) { return songTimeKey(ms / 1000); }
 
+QString hoursTimeText(qint64 ms)
+{
+    return twoDigits(ms / 3600000) + QLatin1Char(':') + twoDigits(ms / 60000 % 60) + QLatin1Char(':') + twoDigits(ms / 1000 % 60);
+}
+
 }  // namespace xc

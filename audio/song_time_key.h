@@ -16,4 +16,7 @@ QString songTimeKeyOfFrames(qint64 frames);
 // The key of a player position in milliseconds.
 QString songTimeKeyOfMs(qint64 ms);
 
+// "hh:mm:ss" of a player position, as the karaoke manager shows its times.
+QString hoursTimeText(qint64 ms);
+
 }  // namespace xc

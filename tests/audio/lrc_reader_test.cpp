@@ -124,4 +124,6 @@ TEST(SongTimeKey, WrapsHoursAndKeepsNegativeSeconds)
     EXPECT_EQ(songTimeKeyOfFrames(1500), "01:00");
     EXPECT_EQ(songTimeKeyOfFrames(-24), "00:00");
     EXPECT_EQ(songTimeKeyOfMs(7900), "00:07");
+    EXPECT_EQ(hoursTimeText(0), "00:00:00");
+    EXPECT_EQ(hoursTimeText(3723900), "01:02:03");
 }
