@@ -128,13 +128,8 @@ Status deleteAllPhotos(AlbumModel& model, const Workspace& workspace)
 {
     model.settings.templateCounter = QStringLiteral("0");
     model.photos.clear();
-    model.staging.clear();
-    model.photoSwap.clear();
-    model.landscapePool.clear();
-    model.landscapeSinglePool.clear();
-    model.portraitPool.clear();
-    model.portraitSinglePool.clear();
-    model.settings.selectedId = kw::none;
+    // With the table empty this clears the staging and swap tables and the candidate pools.
+    finishDeletion(model, workspace);
     for (const QString& folder : {workspace.path(paths::photoThumbnails), workspace.path(paths::templateWorkArea)}) {
         if (!wipeAndRecreate(workspace, folder))
             return Status::failure(folderNotCreatedMessage(folder));

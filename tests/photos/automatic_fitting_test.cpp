@@ -50,14 +50,6 @@ struct CountingProgress : Progress {
     void advance(int n) override { steps += n; }
 };
 
-QStringList column(const PhotoTable& table, QString PhotoRecord::*field)
-{
-    QStringList out;
-    for (const PhotoRecord& row : table)
-        out << row.*field;
-    return out;
-}
-
 Status fit(AlbumModel& model, const QString& batch, QList<int> picks)
 {
     stage(model, batch);

@@ -6,18 +6,6 @@
 using namespace xc;
 using namespace xc::test;
 
-namespace {
-
-QStringList column(const PhotoTable& table, QString PhotoRecord::*field)
-{
-    QStringList out;
-    for (const PhotoRecord& row : table)
-        out << row.*field;
-    return out;
-}
-
-}  // namespace
-
 // Dropping L1 (group 1) onto L4 (group 3): L4 now comes first, so its group becomes 1 and the
 // old group 1 becomes 3; folders, movie files and thumbnails follow.
 TEST(BoardOrder, ExchangeAcrossGroupsRenumbersFoldersAndThumbnails)

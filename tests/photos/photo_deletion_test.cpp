@@ -11,22 +11,6 @@ using namespace xc::test;
 
 namespace {
 
-QStringList column(const PhotoTable& table, QString PhotoRecord::*field)
-{
-    QStringList out;
-    for (const PhotoRecord& row : table)
-        out << row.*field;
-    return out;
-}
-
-QStringList rowValues(const PhotoTable& table)
-{
-    QStringList out;
-    for (qsizetype i = 0; i < table.count(); ++i)
-        out << table.values(i).join(',');
-    return out;
-}
-
 // One thumbnail per row and no more, each showing its row's photo.
 void expectThumbnailsMatch(const FiveLandscapeAlbum& album, const QList<QColor>& colours)
 {

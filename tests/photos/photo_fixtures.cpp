@@ -66,6 +66,22 @@ AlbumModel startedAlbum(const TestTree& tree, const QList<TemplateFixture>& temp
     return model;
 }
 
+QStringList column(const PhotoTable& table, QString PhotoRecord::*field)
+{
+    QStringList out;
+    for (const PhotoRecord& row : table)
+        out << row.*field;
+    return out;
+}
+
+QStringList rowValues(const PhotoTable& table)
+{
+    QStringList out;
+    for (qsizetype i = 0; i < table.count(); ++i)
+        out << table.values(i).join(QLatin1Char('\t'));
+    return out;
+}
+
 QMap<QString, QByteArray> snapshot(const QString& folder)
 {
     QMap<QString, QByteArray> files;

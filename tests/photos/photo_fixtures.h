@@ -45,6 +45,12 @@ AlbumModel startedAlbum(const TestTree& tree, const QList<TemplateFixture>& temp
 // The movie payload packed for a template, so tests can tell which movie was decoded.
 QByteArray moviePayload(const QString& name);
 
+// One field of every row, in table order.
+QStringList column(const PhotoTable& table, QString PhotoRecord::*field);
+
+// Every row with all its columns, for before/after comparisons.
+QStringList rowValues(const PhotoTable& table);
+
 // Every file under a folder (relative path → content), for before/after comparisons.
 QMap<QString, QByteArray> snapshot(const QString& folder);
 

@@ -21,14 +21,6 @@ struct RecordingProgress : Progress {
     void advance(int n) override { steps += n; }
 };
 
-QStringList values(const PhotoTable& table)
-{
-    QStringList out;
-    for (qsizetype i = 0; i < table.count(); ++i)
-        out << table.values(i).join('|');
-    return out;
-}
-
 const QString workArea = QStringLiteral("smxcwjj/tp_wjj/tp_wjj");
 
 }  // namespace
@@ -148,7 +140,7 @@ TEST(PhotoImport, RejectedFileLeavesEverythingAsItWas)
         album.tree.writeFile("user/" + it.key(), it.value());
     const QStringList names = QStringList(faults.keys()) << "missing.jpg";
 
-    const QStringList tableBefore = values(album.model.photos);
+    const QStringList tableBefore = rowValues(album.model.photos);
     const auto workBefore = snapshot(album.tree.path("smxcwjj/tp_wjj"));
     const auto thumbnailsBefore = snapshot(album.tree.path("smxcwjj/tp_wj"));
     for (const QString& name : names) {
@@ -159,7 +151,7 @@ TEST(PhotoImport, RejectedFileLeavesEverythingAsItWas)
         const Status status = importPhotos(album.model, album.tree.workspace(), batch, noProgress(), random);
         ASSERT_FALSE(status.ok());
         EXPECT_TRUE(status.error().contains(name)) << status.error().toStdString();
-        EXPECT_EQ(values(album.model.photos), tableBefore);
+        EXPECT_EQ(rowValues(album.model.photos), tableBefore);
         EXPECT_EQ(album.model.settings.templateCounter, "4");
         EXPECT_EQ(snapshot(album.tree.path("smxcwjj/tp_wjj")), workBefore);
         EXPECT_EQ(snapshot(album.tree.path("smxcwjj/tp_wj")), thumbnailsBefore);
@@ -194,7 +186,7 @@ TEST(PhotoImport, SameSeedSameFiles)
         AlbumModel model = startedAlbum(tree);
         EXPECT_TRUE(importPhotos(model, tree.workspace(), batch, noProgress(), *seededRandomSource(42)).ok());
         // The rows name the template packages inside each tree.
-        return std::make_pair(values(model.photos).replaceInStrings(tree.path(""), ""), snapshot(tree.path("smxcwjj/tp_wjj")).values() + snapshot(tree.path("smxcwjj/tp_wj")).values());
+        return std::make_pair(rowValues(model.photos).replaceInStrings(tree.path(""), ""), snapshot(tree.path("smxcwjj/tp_wjj")).values() + snapshot(tree.path("smxcwjj/tp_wj")).values());
     };
     TestTree first, second;
     const auto a = importInto(first);
