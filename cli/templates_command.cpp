@@ -1,5 +1,6 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/template_sheet.h"
 
 #include "core/album_model.h"
 #include "templates/catalogue.h"
@@ -39,6 +40,10 @@ int runTemplates(const QStringList& args)
     QCommandLineParser parser;
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON object."));
     parser.addOption(json);
+    const QCommandLineOption sheet(QStringLiteral("sheet"),
+                                   QStringLiteral("Render a contact sheet of every template (frames at 0, 25, 50, 75, 100 %) to this PNG."),
+                                   QStringLiteral("OUT.png"));
+    parser.addOption(sheet);
     int code = exitOk;
     if (!parseCommand(parser, QStringLiteral("templates"),
                       QStringLiteral("Builds the template catalogue exactly as start-up does and prints the catalogue "
@@ -51,6 +56,15 @@ int runTemplates(const QStringList& args)
     for (const QString& line : report.leftOut)
         printErr(QStringLiteral("模板已忽略：") + line);
 
+    if (parser.isSet(sheet)) {
+        const Result<QImage> image = renderTemplateSheet(model, workspaceFrom(parser));
+        if (!image.ok() || !image.value().save(parser.value(sheet), "PNG")) {
+            printErr(QStringLiteral("templates --sheet: %1").arg(image.ok() ? QStringLiteral("cannot write ") + parser.value(sheet) : image.error()));
+            return exitFailure;
+        }
+        printOut(parser.value(sheet));
+        return exitOk;
+    }
     if (parser.isSet(json)) {
         QJsonObject out;
         out.insert(QStringLiteral("catalogue"), listToJson(model.catalogue));

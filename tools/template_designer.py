@@ -254,16 +254,24 @@ def mask(shape, mode="a", opacity=100, inverted=False):
 # ---------------------------------------------------------------------------------------------
 # Design pieces shared by the templates.
 
-def soft_shadow(w, h, radius=6, spread=46, steps=12, strength=0.42, offset=(0, 16)):
-    """A soft drop shadow around a w x h box centred on `offset`: rings of falling opacity."""
-    # Under the box itself, so a fading card never shows a hole.
-    items = [group([rect(w, h, offset, radius), fill(rgba("#000000"), round(strength * 100, 2))])]
-    ring = spread / steps
-    for i in range(steps):
-        grow = (i + 0.5) * ring
-        alpha = strength * (1 - (i + 0.5) / steps) ** 2
-        items.append(group([rect(w + 2 * grow, h + 2 * grow, offset, radius + grow),
-                            stroke(rgba("#000000"), ring + 1.0, round(alpha * 100, 2))]))
+def soft_shadow(w, h, spread=46, strength=0.42, offset=(0, 16)):
+    """A soft drop shadow around a w x h box centred on `offset`, as a blur would draw it: four
+    bands fading outwards and four corner quarter-discs. The box itself is left clear, since a
+    card covers it; eight small gradient fills stay cheap even when the card turns."""
+    ox, oy = offset
+    left, right, top, bottom = ox - w / 2, ox + w / 2, oy - h / 2, oy + h / 2
+    dark, clear = ("#000000", strength), ("#000000", 0)
+    stops = [(0, *dark), (0.5, "#000000", strength * 0.3), (1, *clear)]
+    items = []
+    for (x, y, bw, bh, start, end) in (
+            (left, top - spread, w, spread, (0, top), (0, top - spread)),            # top band
+            (left, bottom, w, spread, (0, bottom), (0, bottom + spread)),            # bottom band
+            (left - spread, top, spread, h, (left, 0), (left - spread, 0)),          # left band
+            (right, top, spread, h, (right, 0), (right + spread, 0))):               # right band
+        items.append(group([rect(bw, bh, (x + bw / 2, y + bh / 2)), gradient(stops, start, end)]))
+    for cx, cy, sx, sy in ((left, top, -1, -1), (right, top, 1, -1), (right, bottom, 1, 1), (left, bottom, -1, 1)):
+        items.append(group([rect(spread, spread, (cx + sx * spread / 2, cy + sy * spread / 2)),
+                            gradient(stops, (cx, cy), (cx + spread, cy), radial=True)]))
     return items
 
 
@@ -277,17 +285,17 @@ def card(movie, ref, pos, scale=100, rot=0, opacity=100, border=24, bottom=None,
     holder = movie.null(f"{ref}_card", ip=ip, op=op, parent=parent, pos=pos, scale=scale, rot=rot)
     items = []
     if shadow:
-        items += soft_shadow(bw, bh, radius=4, strength=shadow, offset=(0, dy + 14))
+        items += soft_shadow(bw, bh, strength=shadow, offset=(0, dy + 14))
     items.append(group([rect(bw, bh, (0, dy), 3), fill(rgba(frame_colour))]))
     movie.shapes(f"{ref}_frame", items, ip=ip, op=op, parent=holder, opacity=opacity)
     movie.image(ref, ip=ip, op=op, parent=holder, opacity=opacity)
     return holder
 
 
-def backdrop(movie, top, bottom, ip=0, op=None, angle_end=(W, H), opacity=100):
-    """A full-screen two-colour linear gradient."""
-    return movie.shapes("backdrop", [group([rect(W + 4, H + 4, (CX, CY)),
-                                            gradient([(0, top, 1), (1, bottom, 1)], (0, 0), angle_end)])],
+def backdrop(movie, top, bottom, ip=0, op=None, angle_end=(W, H), opacity=100, middle=None):
+    """A full-screen linear gradient from the top-left corner towards angle_end."""
+    stops = [(0, top, 1)] + ([(0.5, middle, 1)] if middle else []) + [(1, bottom, 1)]
+    return movie.shapes("backdrop", [group([rect(W + 4, H + 4, (CX, CY)), gradient(stops, (0, 0), angle_end)])],
                         ip=ip, op=op, opacity=opacity)
 
 
@@ -379,12 +387,12 @@ def t_slow_push():
     m = Movie("slow_push", n, [LANDSCAPE_FULL])
     start_picture(m, op=46, scale=Keys((0, 100, "soft"), (45, 106)))
     backdrop(m, "#f5eadc", "#e2cdb4", ip=70)
-    m.shapes("mat_light", [glow(560, 260, 700, "#ffffff", 0.55)], ip=70)
+    m.shapes("mat_light", [glow(520, 300, 420, "#ffffff", 0.6)], ip=70)
     card(m, "picture_1", pos=Keys((0, (CX + 40, CY + 14), "drift"), (80, (CX + 8, CY + 2), "inout"), (150, (CX, CY - 14))),
          scale=Keys((0, 116, "drift"), (80, 105, "inout"), (150, 84)),
          opacity=Keys((0, 0, "soft"), (40, 100)), border=14, shadow=0.45)
     # A warm light sweeping across while the pictures cross.
-    m.shapes("light", [glow(0, 0, 700, "#ffd9a8", 0.55)],
+    m.shapes("light", [glow(0, 0, 480, "#ffd9a8", 0.6)],
              pos=Keys((0, (-300, 300), "soft"), (60, (2300, 700))),
              opacity=Keys((0, 0), (18, 100), (42, 100), (60, 0)), op=61)
     gold = rgba("#b8895a")
@@ -405,7 +413,7 @@ def t_push_pan():
     m.shapes("seam", [group([rect(90, H, (45, CY)),
                              gradient([(0, "#000000", 0), (1, "#000000", 0.45)], (0, 0), (90, 0))])],
              pos=Keys((0, (W - 90, 0), "inout"), (34, (-90, 0))), op=35)
-    m.shapes("light_leak", [glow(0, 0, 520, "#ffcf8f", 0.5)],
+    m.shapes("light_leak", [glow(0, 0, 420, "#ffcf8f", 0.55)],
              pos=Keys((96, (-400, 200), "inout"), (150, (2300, 420))), opacity=Keys((96, 0), (112, 100), (134, 100), (150, 0)),
              ip=96, op=151)
     m.shapes("edges", edge_shade(0.4, 200), opacity=Keys((30, 0), (70, 100)), ip=30)
@@ -419,13 +427,10 @@ def t_slide_card():
     sw, sh = 1350, 900
     m = Movie("slide_card", n, [(sw, sh, "heng")])
     backdrop(m, "#f6e7d8", "#e7c3b0")
-    drifting_glows(m, [(300, 220, 380, "#ffffff", 0.7, 160, 60), (1650, 880, 460, "#f3a98f", 0.45, -180, -40),
-                       (1500, 160, 260, "#fff4e6", 0.6, -80, 80)], n)
-    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 70)), opacity=Keys((0, 100, "in"), (38, 0)),
-                  rot=Keys((0, 0, "in"), (38, 4)))
-    card(m, "picture_1", pos=Keys((12, (-900, CY + 40), "out"), (58, (CX + 6, CY), "drift"), (n - 8, (CX, CY - 10))),
-         rot=Keys((12, -14, "out"), (58, 1.2, "drift"), (n - 8, 0)), scale=Keys((12, 100, "drift"), (58, 96, "drift"), (n - 8, 100)),
-         border=26, ip=12)
+    drifting_glows(m, [(300, 220, 380, "#ffffff", 0.7, 160, 60), (1650, 880, 420, "#f3a98f", 0.45, -180, -40)], n)
+    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 70)), opacity=Keys((0, 100, "in"), (38, 0)))
+    card(m, "picture_1", pos=Keys((12, (-900, CY + 40), "out"), (58, (CX + 20, CY), "drift"), (n - 8, (CX, CY - 10))),
+         rot=Keys((12, -14, "out"), (58, 0)), border=26, ip=12)
     gold = rgba("#b07a5a")
     m.shapes("gold_frame", [frame_lines((CX - 722, CY - 10 - 497, 1444, 994), gold, 96, 140, 2.5)], ip=96)
     m.shapes("ornament", ornament_line(CX, 1042, 230, gold, 110, 150), ip=110)
@@ -446,10 +451,9 @@ def sprig(x, y, scale, rot, colour):
 def t_rotate_print():
     """The start picture shrinks to a print on a table; the new print drops in turning."""
     n = 180
-    sw, sh = 1140, 760
+    sw, sh = 1050, 700
     m = Movie("rotate_print", n, [(sw, sh, "heng")])
-    backdrop(m, "#3b2f2a", "#1d1714", angle_end=(W * 0.6, H))
-    m.shapes("table_light", [glow(CX, CY - 60, 1100, "#a8866a", 0.35)])
+    backdrop(m, "#4d3d33", "#1d1714", angle_end=(W * 0.6, H), middle="#3a2d27")
     # The old picture becomes a small print lying at the back.
     old = m.null("old_print", pos=Keys((0, (CX, CY), "inout"), (40, (470, 330))),
                  scale=Keys((0, 100, "inout"), (40, 42)), rot=Keys((0, 0, "inout"), (40, -7)))
@@ -457,10 +461,10 @@ def t_rotate_print():
              [group([rect(W + 120, H + 120, (0, 0), 4), fill(rgba("#fbf8f2"))])], parent=old)
     m.image("picture_0", parent=old)
     # The new print falls onto the table.
-    card(m, "picture_1", pos=Keys((30, (CX + 300, CY - 700), "out"), (72, (1080, 590), "drift"), (n - 8, (1100, 580))),
-         rot=Keys((30, 38, "out"), (72, 3.5, "drift"), (n - 8, 2)), scale=Keys((30, 150, "out"), (72, 100)),
+    card(m, "picture_1", pos=Keys((30, (CX + 300, CY - 700), "out"), (72, (1090, 560), "drift"), (n - 8, (1110, 550))),
+         rot=Keys((30, 38, "out"), (72, 0)), scale=Keys((30, 150, "out"), (72, 100)),
          border=30, bottom=110, ip=30, shadow=0.5, frame_colour="#fbf8f2")
-    m.shapes("sprig", [sprig(0, 0, 100, 0, rgba("#7f9c6b"))], pos=Keys((100, (-400, 1000), "out"), (140, (150, 930))),
+    m.shapes("sprig", [sprig(0, 0, 170, 0, rgba("#7f9c6b"))], pos=Keys((100, (-500, 1100), "out"), (140, (70, 1010))),
              rot=Keys((100, 40, "out"), (140, -10)), ip=100)
     m.shapes("corner_light", [glow(1700, 120, 420, "#ffcf9a", 0.25)], opacity=Keys((60, 0), (n - 1, 100)), ip=60)
     return m, "单张横照", "旋转相片"
@@ -520,9 +524,10 @@ def t_doors():
              opacity=Keys((0, 0), (10, 100), (open_start + 10, 0)), scale=Keys((0, (100, 0), "out"), (12, (100, 100))),
              anchor=(CX, CY), pos=(CX, CY), op=open_start + 11)
     bar = 118
-    m.shapes("cinema_bars", [group([rect(W + 4, bar, (CX, -bar / 2))], pos=Keys((96, (0, 0), "inout"), (134, (0, bar)))),
-                             group([rect(W + 4, bar, (CX, H + bar / 2))], pos=Keys((96, (0, 0), "inout"), (134, (0, -bar)))),
-                             fill(rgba("#0b0b0d"), 92)], ip=96)
+    m.shapes("cinema_bars", [group([rect(W + 4, bar, (CX, -bar / 2)), fill(rgba("#0b0b0d"), 92)],
+                                   pos=Keys((96, (0, 0), "inout"), (134, (0, bar)))),
+                             group([rect(W + 4, bar, (CX, H + bar / 2)), fill(rgba("#0b0b0d"), 92)],
+                                   pos=Keys((96, (0, 0), "inout"), (134, (0, -bar))))], ip=96)
     m.shapes("ornament", ornament_line(CX, H - bar / 2, 260, rgba("#d9b878"), 126, 152), ip=126)
     return m, "单张横照", "对开门"
 
@@ -535,11 +540,10 @@ def t_portrait_elegant():
     n = 160
     m = Movie("portrait_elegant", n, [PORTRAIT])
     backdrop(m, "#fbeee6", "#ead2cf")
-    drifting_glows(m, [(250, 260, 420, "#ffffff", 0.8, 120, 40), (1700, 800, 480, "#e6a9a9", 0.4, -140, -60),
-                       (1600, 180, 300, "#fff5ea", 0.7, -100, 60), (380, 900, 320, "#f1c2b5", 0.35, 80, -80)], n)
+    drifting_glows(m, [(250, 260, 420, "#ffffff", 0.8, 120, 40), (1700, 800, 420, "#e6a9a9", 0.4, -140, -60)], n)
     start_picture(m, op=44, scale=Keys((0, 100, "in"), (42, 118)), opacity=Keys((0, 100, "soft"), (42, 0)))
-    card(m, "picture_1", pos=Keys((16, (CX, CY + 160), "out"), (64, (CX, CY - 2), "drift"), (n - 8, (CX, CY))),
-         opacity=Keys((16, 0, "soft"), (44, 100)), scale=Keys((16, 94, "drift"), (n - 8, 100)), border=22, ip=16)
+    card(m, "picture_1", pos=Keys((16, (CX, CY + 160), "out"), (64, (CX, CY + 12), "drift"), (n - 8, (CX, CY))),
+         opacity=Keys((16, 0, "soft"), (44, 100)), scale=Keys((16, 92, "out"), (64, 100)), border=22, ip=16)
     gold = rgba("#b8895a")
     m.shapes("ornaments", ornament_line(300, CY, 150, gold, 60, 100, width=3) +
              ornament_line(1620, CY, 150, gold, 66, 106, width=3), ip=60)
@@ -601,12 +605,12 @@ def t_portrait_echo():
     start_picture(m, op=50, opacity=Keys((10, 100, "soft"), (48, 0)))
     # The photo itself, enlarged and dimmed, becomes the backdrop.
     m.image("picture_1", opacity=Keys((0, 0, "soft"), (40, 100)),
-            scale=Keys((0, 300, "drift"), (n - 1, 272)), rot=Keys((0, 4, "drift"), (n - 1, 0)))
+            scale=Keys((0, 300, "drift"), (n - 1, 272)))
     m.shapes("veil", [group([rect(W + 4, H + 4, (CX, CY)),
                              gradient([(0, "#101018", 0.55), (0.5, "#101018", 0.3), (1, "#101018", 0.6)], (0, 0), (W, 0))])],
              opacity=Keys((0, 0, "soft"), (40, 100)))
     card(m, "picture_1", pos=(CX, CY), scale=Keys((20, 55, "back"), (64, 100)),
-         rot=Keys((20, 10, "out"), (64, 0, "drift"), (n - 8, -2)), opacity=Keys((20, 0), (34, 100)),
+         rot=Keys((20, 10, "out"), (64, 0)), opacity=Keys((20, 0), (34, 100)),
          border=18, ip=20, shadow=0.6)
     m.shapes("lines", [group([path(bezier([(CX - 540, 120), (CX - 540, 960)], closed=False)),
                               trim(0, Keys((70, 0, "out"), (115, 100))), stroke(rgba("#ffffff"), 2.5, 75)]),
@@ -626,12 +630,12 @@ def t_any_zoom_through():
     n = 150
     m = Movie("any_zoom_through", n, [ANY_FULL])
     backdrop(m, "#24304a", "#4b3050", ip=10)
-    drifting_glows(m, [(260, 300, 520, "#7d8fd0", 0.35, 160, 60), (1680, 780, 560, "#d58aa0", 0.3, -180, -60)], n, ip=10)
+    drifting_glows(m, [(260, 300, 420, "#7d8fd0", 0.4, 160, 60), (1680, 780, 440, "#d58aa0", 0.35, -180, -60)], n, ip=10)
     start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 135)), opacity=Keys((8, 100, "soft"), (38, 0)))
     m.image("picture_1", opacity=Keys((8, 0, "soft"), (38, 100)), scale=Keys((8, 128, "out"), (60, 106, "drift"), (n - 6, 100)),
             rot=Keys((8, -3, "out"), (60, 0)), ip=8)
     m.shapes("edges", edge_shade(0.4, 200), opacity=Keys((40, 0), (80, 100)), ip=40)
-    m.shapes("sparkle", [glow(0, 0, 460, "#fff1d6", 0.45)],
+    m.shapes("sparkle", [glow(0, 0, 400, "#fff1d6", 0.5)],
              pos=Keys((84, (-300, -200), "inout"), (136, (2200, 1200))), opacity=Keys((84, 0), (98, 100), (122, 100), (136, 0)),
              ip=84, op=137)
     m.shapes("corners", corner_marks((56, 56, W - 112, H - 112), rgba("#f4e3c0"), 90, 80, 125, 3.5), ip=80)
@@ -670,13 +674,13 @@ def t_two_staggered():
     slot = (900, 600, "heng")
     m = Movie("two_staggered", n, [slot, slot])
     backdrop(m, "#dfe9f3", "#e9dff0")
-    drifting_glows(m, [(300, 900, 480, "#ffffff", 0.7, 160, -40), (1650, 200, 420, "#c7d6f0", 0.6, -120, 80)], n)
+    drifting_glows(m, [(300, 900, 420, "#ffffff", 0.7, 160, -40), (1650, 200, 420, "#c7d6f0", 0.6, -120, 80)], n)
     start_picture(m, op=42, scale=Keys((0, 100, "in"), (40, 60)), opacity=Keys((0, 100, "in"), (40, 0)),
                   rot=Keys((0, 0, "in"), (40, -6)))
     card(m, "picture_1", pos=Keys((14, (-600, 330), "out"), (60, (700, 380), "drift"), (n - 8, (720, 392))),
-         rot=Keys((14, -16, "out"), (60, -3.5, "drift"), (n - 8, -2.5)), border=20, ip=14)
+         rot=Keys((14, -16, "out"), (60, 0)), border=20, ip=14)
     card(m, "picture_2", pos=Keys((50, (2500, 760), "out"), (96, (1220, 690), "drift"), (n - 8, (1200, 680))),
-         rot=Keys((50, 14, "out"), (96, 2.5, "drift"), (n - 8, 1.5)), border=20, ip=50)
+         rot=Keys((50, 14, "out"), (96, 2.5)), border=20, ip=50)
     blue = rgba("#7d8fb3")
     m.shapes("ornament", ornament_line(430, 965, 170, blue, 110, 150, width=3) +
              ornament_line(1500, 112, 170, blue, 118, 158, width=3), ip=110)
@@ -687,18 +691,17 @@ def t_two_side_by_side():
     n = 190
     slot = (840, 560, "heng")
     m = Movie("two_side_by_side", n, [slot, slot])
-    backdrop(m, "#2b2b30", "#17171b", angle_end=(0, H))
-    m.shapes("light", [glow(CX, CY, 1000, "#6d6a80", 0.35)])
+    backdrop(m, "#2b2b30", "#17171b", angle_end=(0, H), middle="#3c3a46")
     start_picture(m, op=44, pos=Keys((0, (CX, CY), "inout"), (42, (CX, CY - H))))
     # A colour band wipes up across the screen and stays behind the photos.
     m.shapes("band", [group([rect(W + 4, 700, (CX, 0)),
                              gradient([(0, "#d4ae82", 1), (1, "#9f7356", 1)], (0, -350), (W, 350))]),
-                      glow(300, -200, 500, "#ffe6c2", 0.35)],
+                      glow(420, -110, 320, "#ffe6c2", 0.4)],
              pos=Keys((0, (0, H + 360), "inout"), (42, (0, CY))))
     card(m, "picture_1", pos=Keys((28, (500, -400), "out"), (74, (500, CY), "drift"), (n - 8, (510, CY))),
-         scale=Keys((74, 100, "drift"), (n - 8, 102)), border=14, ip=28, shadow=0.55)
+         border=14, ip=28, shadow=0.55)
     card(m, "picture_2", pos=Keys((44, (1420, H + 400), "out"), (90, (1420, CY), "drift"), (n - 8, (1410, CY))),
-         scale=Keys((90, 100, "drift"), (n - 8, 102)), border=14, ip=44, shadow=0.55)
+         border=14, ip=44, shadow=0.55)
     gold = rgba("#f1dcb4")
     m.shapes("rules", [group([path(bezier([(80, 150), (W - 80, 150)], closed=False)), trim(0, Keys((95, 0, "out"), (140, 100))),
                               stroke(gold, 3)]),
@@ -723,14 +726,13 @@ def t_two_portraits_tilted():
     n = 200
     m = Movie("two_portraits_tilted", n, [PORTRAIT_SMALL, PORTRAIT_SMALL])
     backdrop(m, "#fde9d9", "#f6c9b6")
-    drifting_glows(m, [(CX, 200, 600, "#ffffff", 0.7, 0, 80), (300, 900, 420, "#f4a98a", 0.35, 120, -60),
-                       (1650, 900, 420, "#f6b7a6", 0.35, -120, -60)], n)
+    drifting_glows(m, [(CX, 200, 420, "#ffffff", 0.7, 0, 80), (1650, 900, 400, "#f4a98a", 0.35, -120, -60)], n)
     start_picture(m, op=40, pos=Keys((0, (CX, CY), "in"), (38, (CX, CY + 300))), opacity=Keys((0, 100, "in"), (38, 0)),
                   scale=Keys((0, 100, "in"), (38, 90)))
     card(m, "picture_1", pos=Keys((14, (640, 1500), "out"), (60, (650, 545), "drift"), (n - 8, (660, 540))),
-         rot=Keys((14, -18, "out"), (60, -6, "drift"), (n - 8, -4)), border=20, ip=14)
+         rot=Keys((14, -18, "out"), (60, -4)), border=20, ip=14)
     card(m, "picture_2", pos=Keys((40, (1280, 1500), "out"), (86, (1270, 535), "drift"), (n - 8, (1260, 540))),
-         rot=Keys((40, 18, "out"), (86, 6, "drift"), (n - 8, 4)), border=20, ip=40)
+         rot=Keys((40, 18, "out"), (86, 4)), border=20, ip=40)
     pink = rgba("#e0707f")
     m.shapes("hearts", [heart(CX, 120, 130, 100, pink), heart(CX - 70, 975, 90, 110, pink), heart(CX + 70, 960, 110, 118, pink)],
              ip=100)
@@ -764,15 +766,15 @@ def t_three_gallery():
     n = 220
     m = Movie("three_gallery", n, [(1000, 668, "heng"), (600, 400, "heng"), (600, 400, "heng")])
     backdrop(m, "#eef3ee", "#d8e4dc")
-    drifting_glows(m, [(200, 200, 420, "#ffffff", 0.8, 120, 60), (1700, 950, 480, "#b9d4c4", 0.5, -120, -60)], n)
+    drifting_glows(m, [(200, 200, 420, "#ffffff", 0.8, 120, 60), (1700, 950, 420, "#b9d4c4", 0.5, -120, -60)], n)
     start_picture(m, op=44, scale=Keys((0, 100, "in"), (42, 50)), pos=Keys((0, (CX, CY), "in"), (42, (660, 500))),
                   opacity=Keys((16, 100, "soft"), (42, 0)))
     card(m, "picture_1", pos=Keys((10, (660, 1500), "out"), (56, (660, 520), "drift"), (n - 8, (675, 525))),
-         rot=Keys((10, -8, "out"), (56, -1.5, "drift"), (n - 8, -0.5)), border=18, ip=10)
+         rot=Keys((10, -8, "out"), (56, 0)), border=18, ip=10)
     card(m, "picture_2", pos=Keys((40, (2400, 300), "out"), (84, (1460, 300), "drift"), (n - 8, (1445, 296))),
-         rot=Keys((40, 10, "out"), (84, 2.5, "drift"), (n - 8, 1.5)), border=14, ip=40)
+         rot=Keys((40, 10, "out"), (84, 2)), border=14, ip=40)
     card(m, "picture_3", pos=Keys((66, (2400, 790), "out"), (110, (1440, 790), "drift"), (n - 8, (1425, 794))),
-         rot=Keys((66, 12, "out"), (110, -2.5, "drift"), (n - 8, -1.5)), border=14, ip=66)
+         rot=Keys((66, 12, "out"), (110, -2)), border=14, ip=66)
     m.shapes("ornament", ornament_line(660, 1010, 220, rgba("#5f8c74"), 120, 160, width=3), ip=120)
     return m, "三张横照", "光影画廊"
 
@@ -781,8 +783,7 @@ def t_three_screens():
     n = 220
     slot = (480, 640, "shu")
     m = Movie("three_screens", n, [slot, slot, slot])
-    backdrop(m, "#7a1f24", "#3d0e14", angle_end=(0, H))
-    m.shapes("light", [glow(CX, 380, 1000, "#d2584a", 0.45)])
+    backdrop(m, "#8e2a2c", "#3d0e14", angle_end=(0, H), middle="#6d1c22")
     start_picture(m, op=38, scale=Keys((0, 100, "in"), (36, 80)), opacity=Keys((0, 100, "in"), (36, 0)))
     gold = rgba("#e2bd74")
     rules = []
@@ -793,7 +794,7 @@ def t_three_screens():
     for k, x in ((1, 400), (2, CX), (3, 1520)):
         t = 24 + (k - 1) * 22
         card(m, f"picture_{k}", pos=Keys((t, (x, CY + 40), "out"), (t + 36, (x, CY), "drift"), (n - 8, (x, CY - 8))),
-             scale=Keys((t, (0, 100), "out"), (t + 36, (100, 100), "drift"), (n - 8, (102, 102))),
+             scale=Keys((t, (0, 100), "out"), (t + 36, (100, 100))),
              border=14, ip=t, frame_colour="#f7ecd2", shadow=0.6)
     m.shapes("knots", [group([path(diamond(CX, 150, 16)), path(diamond(CX, 930, 16)), fill(gold)],
                              opacity=Keys((140, 0), (154, 100))),
@@ -807,10 +808,10 @@ def t_four_grid():
     slot = (720, 480, "heng")
     m = Movie("four_grid", n, [slot, slot, slot, slot])
     backdrop(m, "#f3efe7", "#e2d8c8")
-    drifting_glows(m, [(CX, CY, 900, "#ffffff", 0.7, 0, 0), (200, 950, 360, "#e8cfa8", 0.5, 160, -40)], n)
+    drifting_glows(m, [(200, 950, 360, "#e8cfa8", 0.5, 160, -40)], n)
     start_picture(m, op=42, scale=Keys((0, 100, "in"), (40, 45)), opacity=Keys((10, 100, "soft"), (40, 0)),
                   rot=Keys((0, 0, "in"), (40, 8)))
-    grid = m.null("grid", pos=(CX, CY), scale=Keys((0, 94, "drift"), (n - 8, 100)))
+    grid = m.null("grid", pos=(CX, CY), scale=Keys((0, 94, "drift"), (150, 100)))
     places = ((-386, -256), (386, -256), (-386, 256), (386, 256))
     for k, (x, y) in enumerate(places, start=1):
         t = 12 + (k - 1) * 18
@@ -826,15 +827,15 @@ def t_mixed_pair():
     n = 200
     m = Movie("mixed_pair", n, [(1000, 668, "heng"), (540, 720, "shu")])
     backdrop(m, "#e9eef5", "#d2dbe8")
-    drifting_glows(m, [(400, 200, 500, "#ffffff", 0.8, 100, 40), (1600, 900, 520, "#a9bcd8", 0.5, -100, -40)], n)
+    drifting_glows(m, [(400, 200, 420, "#ffffff", 0.8, 100, 40), (1600, 900, 420, "#a9bcd8", 0.5, -100, -40)], n)
     start_picture(m, op=44, pos=Keys((0, (CX, CY), "inout"), (42, (CX + W, CY))))
     m.shapes("reveal_edge", [group([rect(60, H + 4, (30, CY)),
                                     gradient([(0, "#000000", 0.35), (1, "#000000", 0)], (60, 0), (0, 0))])],
              pos=Keys((0, (-60, 0), "inout"), (42, (W - 60, 0))), op=43)
     card(m, "picture_1", pos=Keys((20, (-700, 470), "out"), (66, (720, 480), "drift"), (n - 8, (735, 486))),
-         rot=Keys((20, -10, "out"), (66, -2, "drift"), (n - 8, -1)), border=18, ip=20)
+         rot=Keys((20, -10, "out"), (66, 0)), border=18, ip=20)
     card(m, "picture_2", pos=Keys((48, (1450, -600), "out"), (94, (1430, 580), "drift"), (n - 8, (1415, 574))),
-         rot=Keys((48, 16, "out"), (94, 3, "drift"), (n - 8, 2)), border=18, ip=48)
+         rot=Keys((48, 16, "out"), (94, 3)), border=18, ip=48)
     slate = rgba("#5a6f93")
     m.shapes("lines", [group([path(bezier([(140, 970), (900, 970)], closed=False)),
                               trim(0, Keys((110, 0, "out"), (150, 100))), stroke(slate, 3)]),
@@ -848,20 +849,19 @@ def closing():
     n = 100
     m = Movie("closing", n, [])
     m.shapes("black", [group([rect(W + 4, H + 4, (CX, CY)), fill(rgba("#000000"))])])
-    m.shapes("dusk", [glow(CX, CY, 900, "#3a2c4a", 0.9)], opacity=Keys((0, 100), (60, 100), (92, 0)))
-    holder = m.null("print", pos=(CX, CY), scale=Keys((0, 100, "inout"), (50, 62, "drift"), (80, 58)),
-                    rot=Keys((0, 0, "inout"), (50, -2)))
+    m.shapes("dusk", [glow(CX, CY, 520, "#4a3a5e", 0.8)], opacity=Keys((0, 100), (60, 100), (92, 0)))
+    holder = m.null("print", pos=(CX, CY), scale=Keys((0, 100, "inout"), (50, 62, "drift"), (80, 58)))
     m.shapes("print_frame", soft_shadow(W + 80, H + 80, spread=70, strength=0.6, offset=(0, 30)) +
              [group([rect(W + 80, H + 80), fill(rgba("#f6f1e7"))])], parent=holder,
-             opacity=Keys((40, 100, "in"), (80, 0)), op=81)
-    m.image("picture_0", parent=holder, opacity=Keys((40, 100, "in"), (80, 0)), op=81)
+             opacity=Keys((34, 100, "in"), (66, 0)), op=67)
+    m.image("picture_0", parent=holder, opacity=Keys((34, 100, "in"), (66, 0)), op=67)
     gold = rgba("#d9b878")
     m.shapes("ornament", [group([ellipse(220, 220), trim(0, Keys((46, 0, "inout"), (80, 100))), stroke(gold, 2.5)], rot=-90),
                           group([path(diamond(0, 0, 22)), fill(gold)], scale=Keys((60, 0, "back"), (74, 100)),
                                 rot=Keys((60, -90, "out"), (80, 0))),
                           group([path(bezier([(-130, 0), (-330, 0)], closed=False)), trim(0, Keys((62, 0, "out"), (84, 100))), stroke(gold, 2)]),
                           group([path(bezier([(130, 0), (330, 0)], closed=False)), trim(0, Keys((62, 0, "out"), (84, 100))), stroke(gold, 2)])],
-             pos=(CX, CY), opacity=Keys((44, 0), (56, 100), (86, 100), (99, 0)), ip=44)
+             pos=(CX, CY), opacity=Keys((50, 0), (62, 100), (88, 100), (99, 0)), ip=50)
     return m
 
 

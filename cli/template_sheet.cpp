@@ -1,0 +1,232 @@
+#include "cli/template_sheet.h"
+
+#include "core/album_model.h"
+#include "core/keywords.h"
+#include "core/workspace.h"
+#include "media/flash_template_player.h"
+#include "photos/fitting_geometry.h"
+#include "photos/photo_fitting.h"
+#include "photos/photo_rendering.h"
+#include "photos/thumbnail_service.h"
+#include "render/start_picture.h"
+#include "templates/classification.h"
+#include "templates/package_codec.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QPainter>
+#include <QTemporaryDir>
+
+namespace xc::cli {
+
+namespace {
+
+const QSize movieSize(1920, 1080);
+const QSize cellSize(384, 216);
+constexpr int columnCount = 5;  // 0, 25, 50, 75 and 100 % of the frames
+constexpr int gap = 8;
+constexpr int labelWidth = 340;
+constexpr int headerHeight = 34;
+const QColor sheetBackground(38, 38, 43);
+const QColor textColour(236, 236, 240);
+const QColor mutedColour(170, 170, 180);
+const QColor errorColour(255, 120, 110);
+
+// The sample photos of the data tree, by orientation, dealt out in turn.
+class SampleDealer {
+public:
+    explicit SampleDealer(const Workspace& workspace)
+    {
+        const QDir folder(workspace.path(QStringLiteral("smxcwjj/samples")));
+        for (const QFileInfo& file : folder.entryInfoList({QStringLiteral("*.jpg"), QStringLiteral("*.JPG")}, QDir::Files, QDir::Name)) {
+            const Result<PhotoInfo> info = probePhotoFile(file.absoluteFilePath());
+            if (!info.ok())
+                continue;
+            const QSize shown = info.value().displayed;
+            (shown.height() > shown.width() ? m_portrait : m_landscape).append({file.absoluteFilePath(), shown});
+        }
+    }
+
+    bool empty() const { return m_landscape.isEmpty() && m_portrait.isEmpty(); }
+
+    // A sample for a slot of the given orientation keyword; "shuheng" slots alternate.
+    std::pair<QString, QSize> next(const QString& orientation)
+    {
+        bool portrait = orientation == kw::slotPortrait;
+        if (orientation != kw::slotPortrait && orientation != kw::slotLandscape)
+            portrait = (m_eitherTurns++ % 2) == 1;
+        QList<std::pair<QString, QSize>>& pool = (portrait && !m_portrait.isEmpty()) || m_landscape.isEmpty() ? m_portrait : m_landscape;
+        int& turn = &pool == &m_portrait ? m_portraitTurn : m_landscapeTurn;
+        return pool.at(turn++ % pool.size());
+    }
+
+private:
+    QList<std::pair<QString, QSize>> m_landscape, m_portrait;
+    int m_landscapeTurn = 0, m_portraitTurn = 0, m_eitherTurns = 0;
+};
+
+struct Slot {
+    QSize size;
+    QString orientation;
+};
+
+struct SheetRow {
+    QString title;
+    QStringList details;
+    QList<QImage> frames;  // cell-sized
+    QString error;
+};
+
+QList<Slot> slotsOf(const TemplateRecord& record)
+{
+    const QStringList widths = parseSlotList(record.slotWidths);
+    const QStringList heights = parseSlotList(record.slotHeights);
+    const QStringList orientations = parseSlotList(record.slotOrientations);
+    QList<Slot> slots;
+    for (qsizetype k = 0; k < orientations.size(); ++k)
+        slots.append({slotSizeOf(widths.value(k), heights.value(k)), orientations.at(k)});
+    return slots;
+}
+
+// Fits a sample photo to its slot as an import does and writes it where the movie reads it.
+Status placeSlotPicture(const std::pair<QString, QSize>& sample, QSize slot, const QString& target)
+{
+    const AlbumSettings defaults;
+    const FitGeometry geometry = fitGeometry(sample.second, slot, defaults.landscapeCrop, defaults.portraitCrop);
+    const Result<RenderedPhoto> photo = renderPhotoFile(sample.first, RenderRequest{geometry, std::nullopt});
+    if (!photo.ok())
+        return Status::failure(photo.error());
+    return writeFittedPhoto(photo.value().canvas, target);
+}
+
+// Plays one movie package from a temporary materialised-template layout and returns its frames
+// at the sheet's columns, full size.
+Result<QList<QImage>> playPackage(const QString& package, const QImage& startPicture, const QList<Slot>& slots, SampleDealer& samples)
+{
+    using R = Result<QList<QImage>>;
+    const QTemporaryDir root;
+    if (!root.isValid())
+        return R::failure(QStringLiteral("cannot create a temporary folder"));
+    const QString movieFolder = root.filePath(QStringLiteral("tp_wjj/tp_wjj_1/"));
+    const QString moviePath = movieFolder + QStringLiteral("w_j_1.rar");
+    QDir().mkpath(movieFolder);
+    QDir().mkpath(root.filePath(QStringLiteral("pic")));
+    QDir().mkpath(root.filePath(QStringLiteral("scratch")));
+    if (Status decoded = decodePackage(package, root.filePath(QStringLiteral("scratch/layer")), moviePath); !decoded.ok())
+        return R::failure(decoded.error());
+    if (Status written = writeFittedPhoto(startPicture, root.filePath(QStringLiteral("pic/picture_0.rar"))); !written.ok())
+        return R::failure(written.error());
+    for (qsizetype k = 0; k < slots.size(); ++k) {
+        const QString target = movieFolder + QStringLiteral("picture_%1.rar").arg(k + 1);
+        if (Status placed = placeSlotPicture(samples.next(slots[k].orientation), slots[k].size, target); !placed.ok())
+            return R::failure(placed.error());
+    }
+
+    FlashTemplatePlayer player(movieSize);
+    if (Status loaded = player.Movie(moviePath); !loaded.ok())
+        return R::failure(loaded.error());
+    QList<QImage> frames;
+    for (int column = 0; column < columnCount; ++column) {
+        player.FrameNum((player.TotalFrames() - 1) * column / (columnCount - 1));
+        frames.append(player.paintFrame());
+    }
+    return R::success(frames);
+}
+
+QString slotText(const Slot& slot)
+{
+    if (slot.size.isEmpty())
+        return QStringLiteral("%1 全屏").arg(slot.orientation);
+    return QStringLiteral("%1 %2×%3").arg(slot.orientation).arg(slot.size.width()).arg(slot.size.height());
+}
+
+SheetRow playRow(SheetRow row, const QString& package, QImage& startPicture, const QList<Slot>& slots, SampleDealer& samples)
+{
+    const Result<QList<QImage>> frames = playPackage(package, startPicture, slots, samples);
+    if (!frames.ok()) {
+        row.error = frames.error();
+        return row;
+    }
+    startPicture = frames.value().last();
+    for (const QImage& frame : frames.value())
+        row.frames.append(frame.scaled(cellSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    return row;
+}
+
+QImage drawSheet(const QList<SheetRow>& rows)
+{
+    const int width = gap + labelWidth + columnCount * (cellSize.width() + gap);
+    const int height = headerHeight + int(rows.size()) * (cellSize.height() + gap) + gap;
+    QImage sheet(width, height, QImage::Format_RGB32);
+    sheet.fill(sheetBackground);
+    QPainter painter(&sheet);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    QFont font = painter.font();
+    font.setPixelSize(15);
+    QFont titleFont = font;
+    titleFont.setBold(true);
+    titleFont.setPixelSize(17);
+
+    painter.setFont(font);
+    painter.setPen(mutedColour);
+    for (int column = 0; column < columnCount; ++column) {
+        const QRect header(gap + labelWidth + column * (cellSize.width() + gap), 0, cellSize.width(), headerHeight);
+        painter.drawText(header, Qt::AlignCenter, QStringLiteral("%1 %").arg(column * 100 / (columnCount - 1)));
+    }
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const SheetRow& row = rows[i];
+        const int top = headerHeight + int(i) * (cellSize.height() + gap);
+        painter.setPen(textColour);
+        painter.setFont(titleFont);
+        painter.drawText(QRect(gap, top, labelWidth - gap, 26), Qt::AlignLeft | Qt::AlignVCenter, row.title);
+        painter.setFont(font);
+        painter.setPen(mutedColour);
+        painter.drawText(QRect(gap, top + 30, labelWidth - 2 * gap, cellSize.height() - 30), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                         row.details.join(QLatin1Char('\n')));
+        const int left = gap + labelWidth;
+        if (!row.error.isEmpty()) {
+            painter.setPen(errorColour);
+            painter.drawText(QRect(left, top, columnCount * (cellSize.width() + gap), cellSize.height()),
+                             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, row.error);
+            continue;
+        }
+        for (qsizetype column = 0; column < row.frames.size(); ++column)
+            painter.drawImage(left + int(column) * (cellSize.width() + gap), top, row.frames[column]);
+    }
+    return sheet;
+}
+
+}  // namespace
+
+Result<QImage> renderTemplateSheet(const AlbumModel& model, const Workspace& workspace)
+{
+    using R = Result<QImage>;
+    if (model.catalogue.isEmpty())
+        return R::failure(QStringLiteral("no templates to show"));
+    SampleDealer samples(workspace);
+    if (samples.empty())
+        return R::failure(QStringLiteral("no sample photos in %1").arg(workspace.path(QStringLiteral("smxcwjj/samples"))));
+    const Result<QImage> designed = StartPicture::designed(workspace, movieSize);
+    if (!designed.ok())
+        return R::failure(designed.error());
+
+    QImage startPicture = designed.value();
+    QList<SheetRow> rows;
+    for (const TemplateRecord& record : model.catalogue) {
+        const QList<Slot> slots = slotsOf(record);
+        QStringList slotLines;
+        for (const Slot& slot : slots)
+            slotLines << slotText(slot);
+        SheetRow row{QFileInfo(record.package).completeBaseName(),
+                     {record.kind + QStringLiteral(" · ") + record.category,
+                      QStringLiteral("类别 %1 · %2 帧").arg(record.classMark, record.frames), slotLines.join(QStringLiteral(", "))},
+                     {}, {}};
+        rows.append(playRow(row, record.package, startPicture, slots, samples));
+    }
+    SheetRow closing{QStringLiteral("wj_1"), {QStringLiteral("片尾模板")}, {}, {}};
+    rows.append(playRow(closing, workspace.path(paths::closingPackage), startPicture, {}, samples));
+    return R::success(drawSheet(rows));
+}
+
+}  // namespace xc::cli
