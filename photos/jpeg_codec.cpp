@@ -21,6 +21,14 @@ const unsigned char* bytesOf(const QByteArray& data) { return reinterpret_cast<c
 
 QString errorText(void* handle) { return QString::fromLocal8Bit(tjGetErrorStr2(handle)); }
 
+// The decoder also fails on warnings, which is right for a truncated or damaged stream (the
+// picture would be partly grey or garbled). Stray bytes between two segments are the one
+// warning that leaves the picture whole; some cameras write them.
+bool isHarmlessWarning(void* handle)
+{
+    return tjGetErrorCode(handle) == TJERR_WARNING && errorText(handle).contains(QStringLiteral("extraneous bytes before marker"));
+}
+
 // The reduced scales libjpeg-turbo decodes directly, largest first (8/8 … 1/8).
 constexpr int scaleEighths[] = {8, 7, 6, 5, 4, 3, 2, 1};
 
@@ -71,7 +79,8 @@ Result<QImage> decodeJpeg(const QByteArray& jpeg, QSize atLeast)
         return R::failure(QStringLiteral("无法初始化 JPEG 解码器"));
     // Format_RGB32 is B, G, R, X in memory on this platform.
     if (tjDecompress2(handle.get(), bytesOf(jpeg), jpeg.size(), image.bits(), size.width(), int(image.bytesPerLine()),
-                      size.height(), TJPF_BGRX, 0) != 0)
+                      size.height(), TJPF_BGRX, 0) != 0 &&
+        !isHarmlessWarning(handle.get()))
         return R::failure(errorText(handle.get()));
     return R::success(image);
 }

@@ -109,6 +109,10 @@ TEST(ThumbnailService, RefusesFilesThatAreNotWholeJpegs)
     const Result<QImage> missing = photoThumbnail(dir.filePath("missing.jpg"), {100, 100});
     ASSERT_FALSE(missing.ok());
     EXPECT_TRUE(missing.error().contains("missing.jpg"));
+
+    // Stray bytes before the end marker leave the picture whole: such files are accepted.
+    const QByteArray stray = good.left(good.size() - 2) + QByteArray("\x00\x01\x02", 3) + good.right(2);
+    EXPECT_TRUE(decodeJpeg(stray, {400, 300}).ok());
 }
 
 // A pattern finer than the output grid turns grey instead of aliasing into stripes or moiré;
