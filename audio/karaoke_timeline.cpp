@@ -22,9 +22,12 @@ Status KaraokeTimeline::start(const AlbumModel& model)
 {
     m_clock = 0;
     m_songNumber = 1;
-    if (model.karaoke.isEmpty())
-        return Status::success();
-    return loadScript(model, 0);
+    if (!model.karaoke.isEmpty())
+        return loadScript(model, 0);
+    // Nothing of an earlier render may show.
+    m_lines.clear();
+    m_display = KaraokeDisplay();
+    return Status::success();
 }
 
 Status KaraokeTimeline::loadScript(const AlbumModel& model, qsizetype row)
