@@ -2,7 +2,7 @@
 
 #include "media/movie_picture.h"
 #include "media/movie_source.h"
-#include "media/render_tree_painter.h"
+#include "media/movie_frame_painter.h"
 
 #include <rlottie.h>
 
@@ -14,10 +14,10 @@
 namespace xc {
 
 struct FlashTemplatePlayer::Impl {
-    explicit Impl(QSize size) : hostSize(size), treePainter(size) {}
+    explicit Impl(QSize size) : hostSize(size), framePainter(size) {}
 
     QSize hostSize;
-    RenderTreePainter treePainter;
+    MovieFramePainter framePainter;
     std::unique_ptr<rlottie::Animation> animation;
     QString path;
     QHash<QString, QString> variables;
@@ -136,7 +136,7 @@ void FlashTemplatePlayer::paintFrame(QPainter& painter)
         return;
     const LOTLayerNode* tree = d.animation->renderTree(size_t(d.frame), size_t(d.hostSize.width()), size_t(d.hostSize.height()));
     if (tree)
-        d.treePainter.paint(painter, *tree, d.pictures);
+        d.framePainter.paint(painter, *tree, d.pictures);
 }
 
 }  // namespace xc

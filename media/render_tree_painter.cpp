@@ -5,11 +5,13 @@
 #include <rlottiecommon.h>
 
 #include <QLinearGradient>
+#include <QPolygonF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace xc {
@@ -181,16 +183,52 @@ void lumaToAlpha(QImage& image, const QRect& area)
 
 }  // namespace
 
-RenderTreePainter::RenderTreePainter(QSize deviceSize) : m_deviceSize(deviceSize) {}
+RenderTreePainter::RenderTreePainter(QSize deviceSize) : m_deviceRect(QPoint(0, 0), deviceSize), m_canvas(m_deviceRect) {}
 
-void RenderTreePainter::paint(QPainter& painter, const LOTLayerNode& root, const QList<FittedPicture>& pictures)
+void RenderTreePainter::setPictures(const QList<FittedPicture>* pictures) { m_pictures = pictures; }
+
+void RenderTreePainter::setCanvas(const QRect& canvas) { m_canvas = canvas; }
+
+void RenderTreePainter::prepare(QPainter& painter) { painter.setRenderHints(drawingHints); }
+
+void RenderTreePainter::paintUnit(QPainter& painter, LayerUnit unit, bool withOwnOpacity)
 {
-    m_pictures = &pictures;
-    painter.save();
-    painter.setRenderHints(drawingHints);
-    paintLayer(painter, root, 0);
-    painter.restore();
-    m_pictures = nullptr;
+    if (unit.size() == 2) {
+        if (unit[0]->mVisible && unit[1]->mVisible)
+            paintMatted(painter, *unit[0], *unit[1], 0);
+    } else if (unit[0]->mVisible) {
+        paintLayer(painter, *unit[0], 0, withOwnOpacity);
+    }
+}
+
+bool RenderTreePainter::coversFrameOpaquely(LayerUnit unit) const
+{
+    if (unit.size() != 1)
+        return false;
+    const LOTLayerNode& layer = *unit[0];
+    if (!layer.mVisible || layer.mAlpha != 255 || layer.mMaskList.size != 0 || layer.mClipPath.elmCount != 0 || layer.mLayerList.size != 0 ||
+        layer.mNodeList.size != 1)
+        return false;
+    const LOTNode& node = *layer.mNodeList.ptr[0];
+    const FittedPicture* picture = isImageNode(node) ? pictureOf(node) : nullptr;
+    if (!picture || node.mImageInfo.mAlpha != 255 || picture->image.hasAlphaChannel())
+        return false;
+    const QPolygonF covered = imageTransform(node).map(QPolygonF(picture->placement));
+    const QRectF frame = QRectF(m_deviceRect).adjusted(-1, -1, 1, 1);
+    for (const QPointF& corner : {frame.topLeft(), frame.topRight(), frame.bottomLeft(), frame.bottomRight()}) {
+        if (!covered.containsPoint(corner, Qt::OddEvenFill))
+            return false;
+    }
+    return true;
+}
+
+QRectF RenderTreePainter::unitBounds(LayerUnit unit) const { return unit.size() == 2 ? mattedBounds(*unit[0], *unit[1]) : layerBounds(*unit[0]); }
+
+QRectF RenderTreePainter::mattedBounds(const LOTLayerNode& content, const LOTLayerNode& source) const
+{
+    // An inverted matte shows the content where the source is not.
+    const bool inverted = content.mMatte == MatteAlphaInv || content.mMatte == MatteLumaInv;
+    return inverted ? layerBounds(content) : layerBounds(content) & layerBounds(source);
 }
 
 const FittedPicture* RenderTreePainter::pictureOf(const LOTNode& node) const
@@ -239,17 +277,28 @@ QRectF RenderTreePainter::layerBounds(const LOTLayerNode& layer) const
     return bounds;
 }
 
-QRect RenderTreePainter::deviceArea(const QRectF& bounds) const
+QRect RenderTreePainter::canvasArea(const QRectF& bounds) const
 {
     // One pixel more on each side for antialiased edges.
-    return bounds.toAlignedRect().adjusted(-1, -1, 1, 1) & QRect(QPoint(0, 0), m_deviceSize);
+    return bounds.toAlignedRect().adjusted(-1, -1, 1, 1) & m_canvas;
 }
 
-void RenderTreePainter::paintLayer(QPainter& painter, const LOTLayerNode& layer, int depth)
+QRect RenderTreePainter::pixelsOf(const QRect& area) const { return area.translated(-m_canvas.topLeft()); }
+
+void RenderTreePainter::begin(QPainter& painter, QImage& image, const QRect& area) const
 {
-    if (layer.mAlpha == 0)
+    painter.begin(&image);
+    painter.setRenderHints(drawingHints);
+    painter.translate(-m_canvas.topLeft());
+    painter.setClipRect(area);
+}
+
+void RenderTreePainter::paintLayer(QPainter& painter, const LOTLayerNode& layer, int depth, bool withOwnOpacity)
+{
+    const int alpha = withOwnOpacity ? layer.mAlpha : 255;
+    if (alpha == 0)
         return;
-    const QRect area = deviceArea(layerBounds(layer));
+    const QRect area = canvasArea(layerBounds(layer));
     if (area.isEmpty())
         return;
 
@@ -262,9 +311,9 @@ void RenderTreePainter::paintLayer(QPainter& painter, const LOTLayerNode& layer,
     const bool hasMasks = layer.mMaskList.size > 0;
     // A single drawable takes the layer's opacity directly; overlapping ones must be grouped.
     const bool singleDrawable = layer.mLayerList.size == 0 && layer.mNodeList.size <= 1;
-    const qreal opacity = layer.mAlpha / 255.0;
+    const qreal opacity = alpha / 255.0;
 
-    if (!hasMasks && !clipAsMask && (layer.mAlpha == 255 || singleDrawable)) {
+    if (!hasMasks && !clipAsMask && (alpha == 255 || singleDrawable)) {
         painter.save();
         if (clipIsRect)
             painter.setClipRect(clipBounds, Qt::IntersectClip);
@@ -276,9 +325,8 @@ void RenderTreePainter::paintLayer(QPainter& painter, const LOTLayerNode& layer,
 
     QImage& layerImage = scratch(depth, area);
     {
-        QPainter layerPainter(&layerImage);
-        layerPainter.setRenderHints(drawingHints);
-        layerPainter.setClipRect(area);
+        QPainter layerPainter;
+        begin(layerPainter, layerImage, area);
         if (clipIsRect)
             layerPainter.setClipRect(clipBounds, Qt::IntersectClip);
         paintContents(layerPainter, layer, depth + 1);
@@ -287,7 +335,7 @@ void RenderTreePainter::paintLayer(QPainter& painter, const LOTLayerNode& layer,
         applyMasks(layerImage, area, layer, clipAsMask, depth + 1);
     painter.save();
     painter.setOpacity(painter.opacity() * opacity);
-    painter.drawImage(area.topLeft(), layerImage, area);
+    painter.drawImage(area.topLeft(), layerImage, pixelsOf(area));
     painter.restore();
 }
 
@@ -336,43 +384,38 @@ void RenderTreePainter::paintMatted(QPainter& painter, const LOTLayerNode& conte
 {
     const bool inverted = content.mMatte == MatteAlphaInv || content.mMatte == MatteLumaInv;
     const bool luma = content.mMatte == MatteLuma || content.mMatte == MatteLumaInv;
-    QRectF bounds = layerBounds(content);
-    if (!inverted)
-        bounds &= layerBounds(source);
-    const QRect area = deviceArea(bounds);
+    const QRect area = canvasArea(mattedBounds(content, source));
     if (area.isEmpty())
         return;
 
     QImage& contentImage = scratch(depth, area);
     {
-        QPainter contentPainter(&contentImage);
-        contentPainter.setRenderHints(drawingHints);
-        contentPainter.setClipRect(area);
+        QPainter contentPainter;
+        begin(contentPainter, contentImage, area);
         paintLayer(contentPainter, content, depth + 1);
     }
     QImage& sourceImage = scratch(depth + 1, area);
     {
-        QPainter sourcePainter(&sourceImage);
-        sourcePainter.setRenderHints(drawingHints);
-        sourcePainter.setClipRect(area);
+        QPainter sourcePainter;
+        begin(sourcePainter, sourceImage, area);
         paintLayer(sourcePainter, source, depth + 2);
     }
     if (luma)
-        lumaToAlpha(sourceImage, area);
+        lumaToAlpha(sourceImage, pixelsOf(area));
     {
         QPainter contentPainter(&contentImage);
         contentPainter.setCompositionMode(inverted ? QPainter::CompositionMode_DestinationOut : QPainter::CompositionMode_DestinationIn);
-        contentPainter.drawImage(area.topLeft(), sourceImage, area);
+        contentPainter.drawImage(pixelsOf(area).topLeft(), sourceImage, pixelsOf(area));
     }
-    painter.drawImage(area.topLeft(), contentImage, area);
+    painter.drawImage(area.topLeft(), contentImage, pixelsOf(area));
 }
 
 void RenderTreePainter::applyMasks(QImage& layerImage, const QRect& area, const LOTLayerNode& layer, bool clipIsMask, int depth)
 {
     QImage& coverage = scratch(depth, area);
     {
-        QPainter coveragePainter(&coverage);
-        coveragePainter.setRenderHints(drawingHints);
+        QPainter coveragePainter;
+        begin(coveragePainter, coverage, area);
         bool first = true;
         auto coverAll = [&] { coveragePainter.fillRect(area, Qt::black); };
         // Keeps the coverage only where `path` covers, outside it too (DestinationIn alone would
@@ -380,12 +423,12 @@ void RenderTreePainter::applyMasks(QImage& layerImage, const QRect& area, const 
         auto intersect = [&](const QPainterPath& path, int alpha) {
             QImage& shape = scratch(depth + 1, area);
             {
-                QPainter shapePainter(&shape);
-                shapePainter.setRenderHints(drawingHints);
+                QPainter shapePainter;
+                begin(shapePainter, shape, area);
                 shapePainter.fillPath(path, QColor(0, 0, 0, alpha));
             }
             coveragePainter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-            coveragePainter.drawImage(area.topLeft(), shape, area);
+            coveragePainter.drawImage(area.topLeft(), shape, pixelsOf(area));
         };
         for (size_t i = 0; i < layer.mMaskList.size; ++i) {
             const LOTMask& mask = layer.mMaskList.ptr[i];
@@ -424,7 +467,7 @@ void RenderTreePainter::applyMasks(QImage& layerImage, const QRect& area, const 
     }
     QPainter layerPainter(&layerImage);
     layerPainter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-    layerPainter.drawImage(area.topLeft(), coverage, area);
+    layerPainter.drawImage(pixelsOf(area).topLeft(), coverage, pixelsOf(area));
 }
 
 QImage& RenderTreePainter::scratch(int depth, const QRect& cleared)
@@ -432,10 +475,11 @@ QImage& RenderTreePainter::scratch(int depth, const QRect& cleared)
     if (m_scratch.size() <= size_t(depth))
         m_scratch.resize(size_t(depth) + 1);
     QImage& image = m_scratch[size_t(depth)];
-    if (image.size() != m_deviceSize)
-        image = QImage(m_deviceSize, QImage::Format_ARGB32_Premultiplied);
-    for (int y = cleared.top(); y <= cleared.bottom(); ++y)
-        std::memset(image.scanLine(y) + cleared.left() * 4, 0, size_t(cleared.width()) * 4);
+    if (image.width() < m_canvas.width() || image.height() < m_canvas.height())
+        image = QImage(image.size().expandedTo(m_canvas.size()), QImage::Format_ARGB32_Premultiplied);
+    const QRect pixels = pixelsOf(cleared);
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        std::memset(image.scanLine(y) + pixels.left() * 4, 0, size_t(pixels.width()) * 4);
     return image;
 }
 

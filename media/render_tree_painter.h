@@ -4,9 +4,11 @@
 
 #include <QImage>
 #include <QList>
+#include <QRect>
 #include <QSize>
 
 #include <deque>
+#include <span>
 
 class QPainter;
 struct LOTLayerNode;
@@ -14,32 +16,50 @@ struct LOTNode;
 
 namespace xc {
 
-// Paints a frame's render tree, as the animation engine computes it, with QPainter: antialiased
+// A top-level layer of a render tree, or a layer followed by its matte source.
+using LayerUnit = std::span<const LOTLayerNode* const>;
+
+// Paints render-tree layers, as the animation engine computes them, with QPainter: antialiased
 // paths, gradients and strokes, masks and track mattes, and pictures drawn with bilinear
-// filtering in place of the engine's placeholders.
+// filtering in place of the engine's placeholders. Coordinates are the tree's device
+// coordinates throughout.
 class RenderTreePainter {
 public:
     // deviceSize: the size the render tree was computed for.
     explicit RenderTreePainter(QSize deviceSize);
 
-    // Paints `root` with `painter`, whose coordinates are the tree's device coordinates.
     // pictures[i] is drawn for placeholder i; a null picture draws nothing.
-    void paint(QPainter& painter, const LOTLayerNode& root, const QList<FittedPicture>& pictures);
+    void setPictures(const QList<FittedPicture>* pictures);
+    // The part of the tree's coordinates that painting may reach: the device, or the whole
+    // extent of a layer being painted into an image of its own.
+    void setCanvas(const QRect& canvas);
+    QRect deviceRect() const { return m_deviceRect; }
+    static void prepare(QPainter& painter);
+
+    // Paints a whole layer (masks, matte, opacity), optionally leaving out its own opacity.
+    void paintUnit(QPainter& painter, LayerUnit unit, bool withOwnOpacity = true);
+    void paintLayer(QPainter& painter, const LOTLayerNode& layer, int depth = 0, bool withOwnOpacity = true);
+    QRectF unitBounds(LayerUnit unit) const;
+    // True for a plain opaque picture that covers the whole device.
+    bool coversFrameOpaquely(LayerUnit unit) const;
 
 private:
     const FittedPicture* pictureOf(const LOTNode& node) const;
     QRectF contentBounds(const LOTLayerNode& layer) const;
     QRectF layerBounds(const LOTLayerNode& layer) const;
-    QRect deviceArea(const QRectF& bounds) const;
-    void paintLayer(QPainter& painter, const LOTLayerNode& layer, int depth);
+    QRectF mattedBounds(const LOTLayerNode& content, const LOTLayerNode& source) const;
+    QRect canvasArea(const QRectF& bounds) const;
+    QRect pixelsOf(const QRect& area) const;
+    void begin(QPainter& painter, QImage& image, const QRect& area) const;
     void paintContents(QPainter& painter, const LOTLayerNode& layer, int depth);
     void paintMatted(QPainter& painter, const LOTLayerNode& content, const LOTLayerNode& source, int depth);
-    void applyMasks(QImage& layerImage, const QRect& bounds, const LOTLayerNode& layer, bool clipIsMask, int depth);
-    // A device-sized image for offscreen work at nesting `depth`, transparent within `cleared`
-    // and reused across frames.
+    void applyMasks(QImage& layerImage, const QRect& area, const LOTLayerNode& layer, bool clipIsMask, int depth);
+    // A canvas-sized image for offscreen work at nesting `depth` (its pixel (0, 0) is the
+    // canvas's top left), transparent within `cleared` and reused across frames.
     QImage& scratch(int depth, const QRect& cleared);
 
-    QSize m_deviceSize;
+    QRect m_deviceRect;
+    QRect m_canvas;
     const QList<FittedPicture>* m_pictures = nullptr;
     std::deque<QImage> m_scratch;  // a deque keeps references stable while it grows
 };

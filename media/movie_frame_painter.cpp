@@ -1,0 +1,125 @@
+#include "media/movie_frame_painter.h"
+
+#include <rlottiecommon.h>
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace xc {
+
+namespace {
+
+// A remembered image is redrawn resampled only this close to the size it was made at.
+constexpr qreal closestScale = 0.9;
+constexpr qreal farthestScale = 1.1;
+
+// Units reaching this far beyond the frame on each side (as a share of its size) are remembered
+// only as far as that.
+constexpr double reachBeyondFrame = 0.25;
+
+std::vector<LayerUnit> topLevelUnits(const LOTLayerNode& root)
+{
+    std::vector<LayerUnit> units;
+    const LOTLayerNode* const* layers = root.mLayerList.ptr;
+    for (size_t i = 0; i < root.mLayerList.size; ++i) {
+        const bool matted = layers[i]->mMatte != MatteNone;
+        if (matted && i + 1 >= root.mLayerList.size)
+            break;
+        units.emplace_back(layers + i, matted ? 2 : 1);
+        if (matted)
+            ++i;
+    }
+    return units;
+}
+
+}  // namespace
+
+MovieFramePainter::MovieFramePainter(QSize deviceSize) : m_treePainter(deviceSize) {}
+
+void MovieFramePainter::paint(QPainter& painter, const LOTLayerNode& root, const QList<FittedPicture>& pictures)
+{
+    m_treePainter.setPictures(&pictures);
+    painter.save();
+    RenderTreePainter::prepare(painter);
+    const bool plainRoot = root.mAlpha == 255 && root.mMaskList.size == 0 && root.mClipPath.elmCount == 0 && root.mNodeList.size == 0;
+    if (!plainRoot) {
+        m_treePainter.paintLayer(painter, root);
+    } else {
+        const std::vector<LayerUnit> units = topLevelUnits(root);
+        if (m_remembered.size() != units.size())
+            m_remembered = std::vector<RememberedUnit>(units.size());
+        size_t first = units.size();
+        while (first > 0 && !m_treePainter.coversFrameOpaquely(units[first - 1]))
+            --first;
+        for (size_t i = first > 0 ? first - 1 : 0; i < units.size(); ++i)
+            paintUnit(painter, units[i], m_remembered[i]);
+    }
+    painter.restore();
+    m_treePainter.setPictures(nullptr);
+}
+
+void MovieFramePainter::paintUnit(QPainter& painter, LayerUnit unit, RememberedUnit& remembered)
+{
+    const bool single = unit.size() == 1;
+    LayerGeometry geometry = geometryOf(unit, single);
+    if (geometry.hasImages) {
+        // A picture is one filtered draw; remembering it would only add a second one.
+        remembered = RememberedUnit();
+        m_treePainter.paintUnit(painter, unit);
+        return;
+    }
+
+    const qreal ownOpacity = single ? unit[0]->mAlpha / 255.0 : 1.0;
+    auto draw = [&](const LayerMatch& match) {
+        painter.save();
+        painter.setOpacity(painter.opacity() * match.opacity * ownOpacity);
+        painter.setTransform(QTransform::fromTranslate(remembered.origin.x(), remembered.origin.y()) * match.move, true);
+        painter.drawImage(QPointF(0, 0), remembered.raster);
+        painter.restore();
+    };
+    if (!remembered.raster.isNull()) {
+        const std::optional<LayerMatch> match = matchBetween(remembered.rasterGeometry, geometry);
+        const qreal scale = match ? std::sqrt(std::abs(match->move.determinant())) : 0;
+        const bool closeEnough = match && (match->move.isIdentity() || (remembered.complete && scale > closestScale && scale < farthestScale));
+        // Made at least as opaque as now, so that fading never brings out rounding.
+        if (closeEnough && match->opacity <= 1) {
+            draw(*match);
+            remembered.lastSeen = std::move(geometry);
+            return;
+        }
+    }
+    // Unchanged, faded or moved as a whole since the last frame: likely to go on so.
+    if (matchBetween(remembered.lastSeen, geometry) && makeRaster(remembered, unit, !single)) {
+        remembered.rasterGeometry = geometry;
+        draw(LayerMatch{});
+    } else {
+        m_treePainter.paintUnit(painter, unit);
+    }
+    remembered.lastSeen = std::move(geometry);
+}
+
+bool MovieFramePainter::makeRaster(RememberedUnit& remembered, LayerUnit unit, bool withOwnOpacity)
+{
+    const QRect device = m_treePainter.deviceRect();
+    const int reachX = int(device.width() * reachBeyondFrame), reachY = int(device.height() * reachBeyondFrame);
+    const QRect whole = m_treePainter.unitBounds(unit).toAlignedRect().adjusted(-1, -1, 1, 1);
+    const QRect area = whole & device.adjusted(-reachX, -reachY, reachX, reachY);
+    if (!area.intersects(device))
+        return false;
+    if (remembered.raster.size() != area.size())
+        remembered.raster = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
+    remembered.raster.fill(Qt::transparent);
+    remembered.origin = area.topLeft();
+    remembered.complete = area == whole;
+
+    QPainter rasterPainter(&remembered.raster);
+    RenderTreePainter::prepare(rasterPainter);
+    rasterPainter.translate(-area.topLeft());
+    m_treePainter.setCanvas(area);
+    m_treePainter.paintUnit(rasterPainter, unit, withOwnOpacity);
+    m_treePainter.setCanvas(device);
+    return true;
+}
+
+}  // namespace xc
