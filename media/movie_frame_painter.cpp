@@ -4,6 +4,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace xc {
@@ -17,6 +18,17 @@ constexpr qreal farthestScale = 1.1;
 // Units reaching this far beyond the frame on each side (as a share of its size) are remembered
 // only as far as that.
 constexpr double reachBeyondFrame = 0.25;
+
+// Whether the move stretches no direction beyond the limits: both singular values of its linear
+// part lie within them.
+bool keepsScale(const QTransform& move)
+{
+    const qreal a = move.m11(), b = move.m12(), c = move.m21(), d = move.m22();
+    const qreal sum = a * a + b * b + c * c + d * d, determinant = a * d - b * c;
+    const qreal spread = std::sqrt(std::max<qreal>(0, sum * sum - 4 * determinant * determinant));
+    const qreal largest = std::sqrt((sum + spread) / 2), smallest = std::sqrt(std::max<qreal>(0, (sum - spread) / 2));
+    return smallest > closestScale && largest < farthestScale;
+}
 
 std::vector<LayerUnit> topLevelUnits(const LOTLayerNode& root)
 {
@@ -80,8 +92,7 @@ void MovieFramePainter::paintUnit(QPainter& painter, LayerUnit unit, RememberedU
     };
     if (!remembered.raster.isNull()) {
         const std::optional<LayerMatch> match = matchBetween(remembered.rasterGeometry, geometry);
-        const qreal scale = match ? std::sqrt(std::abs(match->move.determinant())) : 0;
-        const bool closeEnough = match && (match->move.isIdentity() || (remembered.complete && scale > closestScale && scale < farthestScale));
+        const bool closeEnough = match && (match->move.isIdentity() || (remembered.complete && keepsScale(match->move)));
         // Made at least as opaque as now, so that fading never brings out rounding.
         if (closeEnough && match->opacity <= 1) {
             draw(*match);
