@@ -90,18 +90,25 @@ void MovieFramePainter::paintUnit(QPainter& painter, LayerUnit unit, RememberedU
         painter.drawImage(QPointF(0, 0), remembered.raster);
         painter.restore();
     };
+    // Drawing the remembered image must beat painting afresh.
+    const qreal paintCost = m_treePainter.paintCost(unit);
+    auto drawCost = [&](const QTransform& move, QSize size) {
+        return qreal(size.width()) * size.height() * (move.isIdentity() ? paintCosts::blendPerPixel : paintCosts::resamplePerPixel);
+    };
     if (!remembered.raster.isNull()) {
         const std::optional<LayerMatch> match = matchBetween(remembered.rasterGeometry, geometry);
         const bool closeEnough = match && (match->move.isIdentity() || (remembered.complete && keepsScale(match->move)));
         // Made at least as opaque as now, so that fading never brings out rounding.
-        if (closeEnough && match->opacity <= 1) {
+        if (closeEnough && match->opacity <= 1 && drawCost(match->move, remembered.raster.size()) < paintCost) {
             draw(*match);
             remembered.lastSeen = std::move(geometry);
             return;
         }
     }
     // Unchanged, faded or moved as a whole since the last frame: likely to go on so.
-    if (matchBetween(remembered.lastSeen, geometry) && makeRaster(remembered, unit, !single)) {
+    const std::optional<LayerMatch> sinceLastFrame = matchBetween(remembered.lastSeen, geometry);
+    const QSize expectedSize = m_treePainter.unitBounds(unit).toAlignedRect().size();
+    if (sinceLastFrame && drawCost(sinceLastFrame->move, expectedSize) < paintCost && makeRaster(remembered, unit, !single)) {
         remembered.rasterGeometry = geometry;
         draw(LayerMatch{});
     } else {

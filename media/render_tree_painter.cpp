@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <functional>
 
 namespace xc {
 
@@ -239,23 +240,53 @@ const FittedPicture* RenderTreePainter::pictureOf(const LOTNode& node) const
     return &m_pictures->at(index);
 }
 
+QRectF RenderTreePainter::nodeBounds(const LOTNode& node) const
+{
+    if (isImageNode(node)) {
+        const FittedPicture* picture = pictureOf(node);
+        return picture ? imageTransform(node).mapRect(picture->placement) : QRectF();
+    }
+    QRectF bounds = pointBounds(node.mPath.ptPtr, node.mPath.ptCount);
+    if (node.mStroke.enable) {
+        const qreal reach = node.mStroke.width / 2 * (node.mStroke.join == JoinMiter ? std::max(1.0f, node.mStroke.miterLimit) : 1.0f);
+        bounds.adjust(-reach, -reach, reach, reach);
+    }
+    return bounds;
+}
+
+qreal RenderTreePainter::paintCost(LayerUnit unit) const
+{
+    qreal cost = 0;
+    auto visibleArea = [&](const QRectF& bounds) {
+        const QRectF seen = bounds & QRectF(m_deviceRect);
+        return seen.width() * seen.height();
+    };
+    std::function<void(const LOTLayerNode&)> addLayer = [&](const LOTLayerNode& layer) {
+        if (!layer.mVisible)
+            return;
+        if (layer.mMaskList.size > 0 || layer.mMatte != MatteNone || (layer.mAlpha < 255 && layer.mNodeList.size + layer.mLayerList.size > 1))
+            cost += visibleArea(layerBounds(layer)) * paintCosts::offscreenPerPixel;
+        for (size_t i = 0; i < layer.mNodeList.size; ++i) {
+            const LOTNode& node = *layer.mNodeList.ptr[i];
+            const qreal perPixel = isImageNode(node)                  ? paintCosts::resamplePerPixel
+                                   : node.mStroke.enable              ? paintCosts::strokePerPixel
+                                   : node.mBrushType == BrushGradient ? paintCosts::gradientPerPixel
+                                                                      : paintCosts::fillPerPixel;
+            cost += paintCosts::perNode + visibleArea(nodeBounds(node)) * perPixel;
+        }
+        for (size_t i = 0; i < layer.mLayerList.size; ++i)
+            addLayer(*layer.mLayerList.ptr[i]);
+    };
+    for (const LOTLayerNode* layer : unit)
+        addLayer(*layer);
+    return cost;
+}
+
 QRectF RenderTreePainter::contentBounds(const LOTLayerNode& layer) const
 {
     QRectF bounds;
-    for (size_t i = 0; i < layer.mNodeList.size; ++i) {
-        const LOTNode& node = *layer.mNodeList.ptr[i];
-        if (isImageNode(node)) {
-            if (const FittedPicture* picture = pictureOf(node))
-                bounds |= imageTransform(node).mapRect(picture->placement);
-            continue;
-        }
-        QRectF nodeBounds = pointBounds(node.mPath.ptPtr, node.mPath.ptCount);
-        if (node.mStroke.enable) {
-            const qreal reach = node.mStroke.width / 2 * (node.mStroke.join == JoinMiter ? std::max(1.0f, node.mStroke.miterLimit) : 1.0f);
-            nodeBounds.adjust(-reach, -reach, reach, reach);
-        }
-        bounds |= nodeBounds;
-    }
+    for (size_t i = 0; i < layer.mNodeList.size; ++i)
+        bounds |= nodeBounds(*layer.mNodeList.ptr[i]);
     for (size_t i = 0; i < layer.mLayerList.size; ++i) {
         const LOTLayerNode& child = *layer.mLayerList.ptr[i];
         if (child.mVisible)

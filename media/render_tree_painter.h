@@ -19,6 +19,18 @@ namespace xc {
 // A top-level layer of a render tree, or a layer followed by its matte source.
 using LayerUnit = std::span<const LOTLayerNode* const>;
 
+// Rough nanoseconds per pixel (and per drawable) that QPainter takes here, to choose between
+// painting a layer afresh and drawing a remembered image of it.
+namespace paintCosts {
+inline constexpr qreal perNode = 5000;
+inline constexpr qreal fillPerPixel = 0.5;
+inline constexpr qreal gradientPerPixel = 3;
+inline constexpr qreal strokePerPixel = 1.5;  // of the stroke's bounding box: Qt's stroking grows with it
+inline constexpr qreal offscreenPerPixel = 3;
+inline constexpr qreal blendPerPixel = 0.5;     // an image drawn unmoved
+inline constexpr qreal resamplePerPixel = 5;    // an image drawn moved, filtered
+}  // namespace paintCosts
+
 // Paints render-tree layers, as the animation engine computes them, with QPainter: antialiased
 // paths, gradients and strokes, masks and track mattes, and pictures drawn with bilinear
 // filtering in place of the engine's placeholders. Coordinates are the tree's device
@@ -40,11 +52,14 @@ public:
     void paintUnit(QPainter& painter, LayerUnit unit, bool withOwnOpacity = true);
     void paintLayer(QPainter& painter, const LOTLayerNode& layer, int depth = 0, bool withOwnOpacity = true);
     QRectF unitBounds(LayerUnit unit) const;
+    // The estimated time, in nanoseconds, that painting the unit afresh takes.
+    qreal paintCost(LayerUnit unit) const;
     // True for a plain opaque picture that covers the whole device.
     bool coversFrameOpaquely(LayerUnit unit) const;
 
 private:
     const FittedPicture* pictureOf(const LOTNode& node) const;
+    QRectF nodeBounds(const LOTNode& node) const;
     QRectF contentBounds(const LOTLayerNode& layer) const;
     QRectF layerBounds(const LOTLayerNode& layer) const;
     QRectF mattedBounds(const LOTLayerNode& content, const LOTLayerNode& source) const;

@@ -24,10 +24,10 @@ QJsonObject busyMovie()
         frames);
 
     QJsonArray rings;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 12; ++i) {
         QJsonObject ring = test::stroke(QColor(0, 0, 0), 3);
-        ring.insert("o", test::still(10 + 10 * i));
-        rings.append(test::rectangle({0, 0}, {200.0 + 8 * i, 120.0 + 8 * i}, 12));
+        ring.insert("o", test::still(5 + 5 * i));
+        rings.append(test::rectangle({0, 0}, {200.0 + 6 * i, 120.0 + 6 * i}, 12));
         rings.append(ring);
     }
     LayerTransform moving{{0, 0}, {300, 170}};
