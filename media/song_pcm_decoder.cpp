@@ -137,8 +137,11 @@ Result<std::unique_ptr<SongPcmDecoder>> SongPcmDecoder::open(const QString& path
     if (!codec || !state->packet || !state->frame)
         return Out::failure(unreadableMessage(path));
     state->codec.reset(avcodec_alloc_context3(codec));
-    if (!state->codec || avcodec_parameters_to_context(state->codec.get(), parameters) < 0
-        || avcodec_open2(state->codec.get(), codec, nullptr) < 0)
+    if (!state->codec || avcodec_parameters_to_context(state->codec.get(), parameters) < 0)
+        return Out::failure(unreadableMessage(path));
+    // The MP3 decoder needs the stream's time base to account for its gapless padding.
+    state->codec->pkt_timebase = state->song.format->streams[state->song.stream]->time_base;
+    if (avcodec_open2(state->codec.get(), codec, nullptr) < 0)
         return Out::failure(unreadableMessage(path));
 
     AVChannelLayout inLayout{};
