@@ -22,12 +22,9 @@ namespace xc::cli {
 
 namespace {
 
+using namespace sheet;
+
 const QSize movieSize(1920, 1080);
-const QSize cellSize(384, 216);
-constexpr int columnCount = 5;  // 0, 25, 50, 75 and 100 % of the frames
-constexpr int gap = 8;
-constexpr int labelWidth = 340;
-constexpr int headerHeight = 34;
 const QColor sheetBackground(38, 38, 43);
 const QColor textColour(236, 236, 240);
 const QColor mutedColour(170, 170, 180);
@@ -156,8 +153,8 @@ SheetRow playRow(SheetRow row, const QString& package, QImage& startPicture, con
 
 QImage drawSheet(const QList<SheetRow>& rows)
 {
-    const int width = gap + labelWidth + columnCount * (cellSize.width() + gap);
-    const int height = headerHeight + int(rows.size()) * (cellSize.height() + gap) + gap;
+    const int width = cellOrigin(0, columnCount).x();
+    const int height = cellOrigin(int(rows.size()), 0).y() + gap;
     QImage sheet(width, height, QImage::Format_RGB32);
     sheet.fill(sheetBackground);
     QPainter painter(&sheet);
@@ -171,12 +168,12 @@ QImage drawSheet(const QList<SheetRow>& rows)
     painter.setFont(font);
     painter.setPen(mutedColour);
     for (int column = 0; column < columnCount; ++column) {
-        const QRect header(gap + labelWidth + column * (cellSize.width() + gap), 0, cellSize.width(), headerHeight);
+        const QRect header(cellOrigin(0, column).x(), 0, cellSize.width(), headerHeight);
         painter.drawText(header, Qt::AlignCenter, QStringLiteral("%1 %").arg(column * 100 / (columnCount - 1)));
     }
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const SheetRow& row = rows[i];
-        const int top = headerHeight + int(i) * (cellSize.height() + gap);
+        const int top = cellOrigin(int(i), 0).y();
         painter.setPen(textColour);
         painter.setFont(titleFont);
         painter.drawText(QRect(gap, top, labelWidth - gap, 26), Qt::AlignLeft | Qt::AlignVCenter, row.title);
@@ -184,15 +181,14 @@ QImage drawSheet(const QList<SheetRow>& rows)
         painter.setPen(mutedColour);
         painter.drawText(QRect(gap, top + 30, labelWidth - 2 * gap, cellSize.height() - 30), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                          row.details.join(QLatin1Char('\n')));
-        const int left = gap + labelWidth;
         if (!row.error.isEmpty()) {
             painter.setPen(errorColour);
-            painter.drawText(QRect(left, top, columnCount * (cellSize.width() + gap), cellSize.height()),
+            painter.drawText(QRect(cellOrigin(int(i), 0), QPoint(width - gap, top + cellSize.height())),
                              Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, row.error);
             continue;
         }
         for (qsizetype column = 0; column < row.frames.size(); ++column)
-            painter.drawImage(left + int(column) * (cellSize.width() + gap), top, row.frames[column]);
+            painter.drawImage(cellOrigin(int(i), int(column)), row.frames[column]);
     }
     return sheet;
 }

@@ -20,7 +20,6 @@ frame stays cheap: few large gradient fills, masks only while a reveal runs, and
 """
 
 import json
-import math
 import os
 import shutil
 import sys
@@ -151,24 +150,20 @@ def stroke(colour, width, opacity=100, cap=2, join=2):
             "w": prop(width, _scalar), "lc": cap, "lj": join, "ml": 4}
 
 
-def gradient(stops, start, end, radial=False, opacity=100, stroke_width=None):
-    """stops: (offset, "#rrggbb", alpha). A fill, or a stroke when stroke_width is given."""
+def gradient(stops, start, end, radial=False, opacity=100):
+    """A gradient fill; stops: (offset, "#rrggbb", alpha)."""
     colours, alphas = [], []
     for offset, colour, alpha in stops:
         colours += [offset] + rgba(colour)[:3]
         alphas += [offset, alpha]
-    item = {"ty": "gf" if stroke_width is None else "gs", "o": prop(opacity, _scalar), "r": 1,
+    return {"ty": "gf", "o": prop(opacity, _scalar), "r": 1,
             "g": {"p": len(stops), "k": {"a": 0, "k": colours + alphas}},
             "s": prop(start, _pair), "e": prop(end, _pair), "t": 2 if radial else 1,
             "h": {"a": 0, "k": 0}, "a": {"a": 0, "k": 0}}
-    if stroke_width is not None:
-        item.update({"w": prop(stroke_width, _scalar), "lc": 2, "lj": 2, "ml": 4})
-    return item
 
 
-def trim(start=0, end=100, offset=0):
-    return {"ty": "tm", "s": prop(start, _scalar), "e": prop(end, _scalar),
-            "o": prop(offset, _scalar), "m": 1}
+def trim(start=0, end=100):
+    return {"ty": "tm", "s": prop(start, _scalar), "e": prop(end, _scalar), "o": prop(0, _scalar), "m": 1}
 
 
 def group(items, pos=(0, 0), anchor=(0, 0), scale=100, rot=0, opacity=100):
@@ -219,13 +214,9 @@ class Movie:
             layer["masksProperties"] = masks
         return self._add(layer, ref, ip, op, parent, transform(**tr))
 
-    def shapes(self, name, items, ip=0, op=None, parent=None, masks=None, **tr):
+    def shapes(self, name, items, ip=0, op=None, parent=None, **tr):
         """Shape layer; items are given bottom first (Lottie lists the topmost first)."""
-        layer = {"ty": 4, "shapes": list(reversed(items))}
-        if masks:
-            layer["hasMask"] = True
-            layer["masksProperties"] = masks
-        return self._add(layer, name, ip, op, parent, transform(**tr))
+        return self._add({"ty": 4, "shapes": list(reversed(items))}, name, ip, op, parent, transform(**tr))
 
     def null(self, name, ip=0, op=None, parent=None, **tr):
         return self._add({"ty": 3}, name, ip, op, parent, transform(**tr))
@@ -246,9 +237,10 @@ class Movie:
                 "markers": [{"tm": 0, "cm": MARKER, "dr": 0}]}
 
 
-def mask(shape, mode="a", opacity=100, inverted=False):
-    return {"inv": inverted, "mode": mode, "pt": shape.lottie(lambda v: v) if isinstance(shape, Keys)
-            else {"a": 0, "k": shape}, "o": {"a": 0, "k": opacity}, "x": {"a": 0, "k": 0}, "nm": "mask"}
+def mask(shape):
+    """An adding mask: the layer shows only inside the shape."""
+    return {"inv": False, "mode": "a", "pt": shape.lottie(lambda v: v) if isinstance(shape, Keys)
+            else {"a": 0, "k": shape}, "o": {"a": 0, "k": 100}, "x": {"a": 0, "k": 0}, "nm": "mask"}
 
 
 # ---------------------------------------------------------------------------------------------
@@ -412,7 +404,7 @@ def t_push_pan():
     # The seam between the two pictures carries a soft shadow.
     m.shapes("seam", [group([rect(90, H, (45, CY)),
                              gradient([(0, "#000000", 0), (1, "#000000", 0.45)], (0, 0), (90, 0))])],
-             pos=Keys((0, (W - 90, 0), "inout"), (34, (-90, 0))), op=35)
+             pos=Keys((0, (W - 90, 0), "inout"), (34, (-90, 0))), opacity=Keys((0, 0), (6, 100)), op=35)
     m.shapes("light_leak", [glow(0, 0, 420, "#ffcf8f", 0.55)],
              pos=Keys((96, (-400, 200), "inout"), (150, (2300, 420))), opacity=Keys((96, 0), (112, 100), (134, 100), (150, 0)),
              ip=96, op=151)
@@ -478,7 +470,7 @@ def t_circle_reveal():
     start_picture(m, op=reveal_end + 1, scale=Keys((0, 100, "in"), (reveal_end, 112)))
     radius = Keys((4, circle_path(CX, CY, 1), "inout"), (reveal_end, circle_path(CX, CY, 1140)))
     zoom = Keys((0, 112, "drift"), (n - 6, 100))
-    m.image("picture_1", op=reveal_end + 1, masks=[mask(radius)], scale=zoom)
+    m.image("picture_1", ip=5, op=reveal_end + 1, masks=[mask(radius)], scale=zoom)
     m.image("picture_1", ip=reveal_end + 1, scale=zoom)
     m.shapes("ring", [group([ellipse(2340, 2340), stroke(rgba("#ffffff"), 3, 60)]),
                       group([ellipse(2280, 2280), stroke(rgba("#ffffff"), 14, 90)])],
@@ -542,7 +534,7 @@ def t_portrait_elegant():
     backdrop(m, "#fbeee6", "#ead2cf")
     drifting_glows(m, [(250, 260, 420, "#ffffff", 0.8, 120, 40), (1700, 800, 420, "#e6a9a9", 0.4, -140, -60)], n)
     start_picture(m, op=44, scale=Keys((0, 100, "in"), (42, 118)), opacity=Keys((0, 100, "soft"), (42, 0)))
-    card(m, "picture_1", pos=Keys((16, (CX, CY + 160), "out"), (64, (CX, CY + 12), "drift"), (n - 8, (CX, CY))),
+    card(m, "picture_1", pos=Keys((16, (CX - 50, CY + 160), "out"), (64, (CX - 50, CY + 12), "inout"), (n - 8, (CX + 30, CY))),
          opacity=Keys((16, 0, "soft"), (44, 100)), scale=Keys((16, 92, "out"), (64, 100)), border=22, ip=16)
     gold = rgba("#b8895a")
     m.shapes("ornaments", ornament_line(300, CY, 150, gold, 60, 100, width=3) +
@@ -567,7 +559,7 @@ def t_portrait_panel():
                                      gradient([(0, "#1f5f66", 1), (1, "#143c48", 1)], (0, 0), (1200, H))]),
                               glow(380, 260, 420, "#6fb3a9", 0.45), orbit],
              pos=Keys((0, (W + 20, 0), "inout"), (38, (1160, 0))))
-    card(m, "picture_1", pos=Keys((22, (-500, CY), "out"), (70, (700, CY), "drift"), (n - 8, (690, CY))),
+    card(m, "picture_1", pos=Keys((22, (-500, CY), "out"), (70, (740, CY), "inout"), (n - 8, (680, CY))),
          rot=Keys((22, -6, "out"), (70, 0)), border=20, ip=22)
     m.shapes("stripes", [group([path(bezier([(1330, 300), (1750, 300)], closed=False)),
                                 trim(0, Keys((70, 0, "out"), (110, 100))), stroke(sand, 3)]),
@@ -609,7 +601,8 @@ def t_portrait_echo():
     m.shapes("veil", [group([rect(W + 4, H + 4, (CX, CY)),
                              gradient([(0, "#101018", 0.55), (0.5, "#101018", 0.3), (1, "#101018", 0.6)], (0, 0), (W, 0))])],
              opacity=Keys((0, 0, "soft"), (40, 100)))
-    card(m, "picture_1", pos=(CX, CY), scale=Keys((20, 55, "back"), (64, 100)),
+    card(m, "picture_1", pos=Keys((20, (CX, CY + 30), "out"), (64, (CX, CY + 30), "inout"), (n - 8, (CX, CY - 16))),
+         scale=Keys((20, 55, "back"), (64, 100)),
          rot=Keys((20, 10, "out"), (64, 0)), opacity=Keys((20, 0), (34, 100)),
          border=18, ip=20, shadow=0.6)
     m.shapes("lines", [group([path(bezier([(CX - 540, 120), (CX - 540, 960)], closed=False)),
@@ -698,9 +691,9 @@ def t_two_side_by_side():
                              gradient([(0, "#d4ae82", 1), (1, "#9f7356", 1)], (0, -350), (W, 350))]),
                       glow(420, -110, 320, "#ffe6c2", 0.4)],
              pos=Keys((0, (0, H + 360), "inout"), (42, (0, CY))))
-    card(m, "picture_1", pos=Keys((28, (500, -400), "out"), (74, (500, CY), "drift"), (n - 8, (510, CY))),
+    card(m, "picture_1", pos=Keys((28, (480, -400), "out"), (74, (480, CY), "inout"), (n - 8, (520, CY))),
          border=14, ip=28, shadow=0.55)
-    card(m, "picture_2", pos=Keys((44, (1420, H + 400), "out"), (90, (1420, CY), "drift"), (n - 8, (1410, CY))),
+    card(m, "picture_2", pos=Keys((44, (1440, H + 400), "out"), (90, (1440, CY), "inout"), (n - 8, (1400, CY))),
          border=14, ip=44, shadow=0.55)
     gold = rgba("#f1dcb4")
     m.shapes("rules", [group([path(bezier([(80, 150), (W - 80, 150)], closed=False)), trim(0, Keys((95, 0, "out"), (140, 100))),
@@ -793,33 +786,33 @@ def t_three_screens():
     m.shapes("gold_rules", rules, ip=20)
     for k, x in ((1, 400), (2, CX), (3, 1520)):
         t = 24 + (k - 1) * 22
-        card(m, f"picture_{k}", pos=Keys((t, (x, CY + 40), "out"), (t + 36, (x, CY), "drift"), (n - 8, (x, CY - 8))),
+        card(m, f"picture_{k}", pos=Keys((t, (x, CY + 40), "out"), (t + 36, (x, CY + 14), "inout"), (n - 8, (x, CY - 14))),
              scale=Keys((t, (0, 100), "out"), (t + 36, (100, 100))),
              border=14, ip=t, frame_colour="#f7ecd2", shadow=0.6)
     m.shapes("knots", [group([path(diamond(CX, 150, 16)), path(diamond(CX, 930, 16)), fill(gold)],
                              opacity=Keys((140, 0), (154, 100))),
-                       group([ellipse(260, 60, (CX, 150)), ellipse(260, 60, (CX, 930)), trim(0, Keys((146, 0, "out"), (176, 100))),
+                       group([ellipse(260, 60, (CX, 150)), ellipse(260, 60, (CX, 930)), trim(0, Keys((150, 0, "inout"), (200, 100))),
                               stroke(gold, 2)])], ip=140)
     return m, "三张竖照", "锦屏三叠"
 
 
 def t_four_grid():
     n = 230
-    slot = (720, 480, "heng")
+    slot = (690, 460, "heng")
     m = Movie("four_grid", n, [slot, slot, slot, slot])
     backdrop(m, "#f3efe7", "#e2d8c8")
     drifting_glows(m, [(200, 950, 360, "#e8cfa8", 0.5, 160, -40)], n)
     start_picture(m, op=42, scale=Keys((0, 100, "in"), (40, 45)), opacity=Keys((10, 100, "soft"), (40, 0)),
                   rot=Keys((0, 0, "in"), (40, 8)))
-    grid = m.null("grid", pos=(CX, CY), scale=Keys((0, 94, "drift"), (150, 100)))
-    places = ((-386, -256), (386, -256), (-386, 256), (386, 256))
+    grid = m.null("grid", pos=Keys((120, (CX + 36, CY), "inout"), (n - 8, (CX - 36, CY))), scale=Keys((0, 94, "drift"), (120, 100)))
+    places = ((-370, -245), (370, -245), (-370, 245), (370, 245))
     for k, (x, y) in enumerate(places, start=1):
         t = 12 + (k - 1) * 18
         card(m, f"picture_{k}", pos=(x, y), parent=grid, scale=Keys((t, 0, "back"), (t + 30, 100)),
              rot=Keys((t, -25 if k % 2 else 25, "out"), (t + 30, 0)), border=12, ip=t, shadow=0.38)
     tan = rgba("#c49a6c")
     m.shapes("centre_knot", [group([ellipse(84, 84), stroke(tan, 3)]), group([path(diamond(0, 0, 26)), fill(tan)])],
-             pos=(CX, CY), scale=Keys((120, 0, "back"), (140, 100)), rot=Keys((120, -90, "out"), (170, 45)), ip=120)
+             parent=grid, scale=Keys((120, 0, "back"), (140, 100)), rot=Keys((120, -90, "out"), (n - 8, 45)), ip=120)
     return m, "四张横照", "四格回忆"
 
 
