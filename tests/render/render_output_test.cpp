@@ -26,6 +26,8 @@ struct OutputCase {
     QSize expectedSize;
 };
 
+void PrintTo(const OutputCase& c, std::ostream* out) { *out << c.name; }
+
 // Two templates of 5 frames and the closing template: a budget of 110 frames (4.4 s) under a
 // song of 6 s, which is cut where the pictures end.
 class RenderOutputs : public ::testing::TestWithParam<OutputCase> {
