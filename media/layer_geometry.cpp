@@ -1,5 +1,7 @@
 #include "media/layer_geometry.h"
 
+#include "media/render_tree_path.h"
+
 #include <rlottiecommon.h>
 
 #include <QHashFunctions>
@@ -13,15 +15,6 @@ namespace {
 
 // How far a point may stray from the map and still count as the same drawing, in pixels.
 constexpr qreal pointTolerance = 0.02;
-
-// The floats the path elements use (MoveTo, LineTo: one point; CubicTo: three; Close: none).
-size_t floatsUsed(const char* elements, size_t elementCount, size_t floatBound)
-{
-    size_t used = 0;
-    for (size_t i = 0; i < elementCount; ++i)
-        used += elements[i] == 2 ? 6 : elements[i] == 3 ? 0 : 2;
-    return std::min(used, floatBound);
-}
 
 class GeometryBuilder {
 public:

@@ -1,6 +1,7 @@
 #include "media/render_tree_painter.h"
 
 #include "media/movie_source.h"
+#include "media/render_tree_path.h"
 
 #include <rlottiecommon.h>
 
@@ -19,9 +20,6 @@ namespace xc {
 
 namespace {
 
-// The engine's path element codes, each followed by its number of points.
-enum PathElement : char { MoveTo = 0, LineTo = 1, CubicTo = 2, Close = 3 };
-
 constexpr QPainter::RenderHints drawingHints = QPainter::Antialiasing | QPainter::SmoothPixmapTransform;
 
 // floatCount bounds what the elements may consume; elements never ask for more than the engine
@@ -34,15 +32,13 @@ QPainterPath toPath(const float* points, size_t floatCount, const char* elements
     for (size_t i = 0; i < elementCount; ++i) {
         switch (elements[i]) {
         case MoveTo:
-            if (!has(1))
-                return path;
-            path.moveTo(points[next], points[next + 1]);
-            next += 2;
-            break;
         case LineTo:
             if (!has(1))
                 return path;
-            path.lineTo(points[next], points[next + 1]);
+            if (elements[i] == MoveTo)
+                path.moveTo(points[next], points[next + 1]);
+            else
+                path.lineTo(points[next], points[next + 1]);
             next += 2;
             break;
         case CubicTo:
