@@ -51,6 +51,7 @@ Status FlashTemplatePlayer::Movie(const QString& path)
     d.variables.clear();
     d.pictures.clear();
     d.frame = 0;
+    d.framePainter = MovieFramePainter(d.hostSize);  // nothing remembered from the last movie
 
     Result<MovieSource> source = readMovieSource(path);
     if (!source.ok())
