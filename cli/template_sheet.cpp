@@ -1,6 +1,7 @@
 #include "cli/template_sheet.h"
 
 #include "core/album_model.h"
+#include "core/album_settings.h"
 #include "core/keywords.h"
 #include "core/workspace.h"
 #include "media/flash_template_player.h"
@@ -25,17 +26,24 @@ namespace {
 using namespace sheet;
 
 const QSize movieSize(1920, 1080);
+// The sample photos shipped in the data tree (data/samples in the sources).
+const QString sampleFolder = QStringLiteral("smxcwjj/samples");
 const QColor sheetBackground(38, 38, 43);
 const QColor textColour(236, 236, 240);
 const QColor mutedColour(170, 170, 180);
 const QColor errorColour(255, 120, 110);
+
+struct SamplePhoto {
+    QString path;
+    QSize shown;  // as displayed, the EXIF orientation applied
+};
 
 // The sample photos of the data tree, by orientation, dealt out in turn.
 class SampleDealer {
 public:
     explicit SampleDealer(const Workspace& workspace)
     {
-        const QDir folder(workspace.path(QStringLiteral("smxcwjj/samples")));
+        const QDir folder(workspace.path(sampleFolder));
         for (const QFileInfo& file : folder.entryInfoList({QStringLiteral("*.jpg"), QStringLiteral("*.JPG")}, QDir::Files, QDir::Name)) {
             const Result<PhotoInfo> info = probePhotoFile(file.absoluteFilePath());
             if (!info.ok())
@@ -48,18 +56,18 @@ public:
     bool empty() const { return m_landscape.isEmpty() && m_portrait.isEmpty(); }
 
     // A sample for a slot of the given orientation keyword; "shuheng" slots alternate.
-    std::pair<QString, QSize> next(const QString& orientation)
+    const SamplePhoto& next(const QString& orientation)
     {
         bool portrait = orientation == kw::slotPortrait;
         if (orientation != kw::slotPortrait && orientation != kw::slotLandscape)
             portrait = (m_eitherTurns++ % 2) == 1;
-        QList<std::pair<QString, QSize>>& pool = (portrait && !m_portrait.isEmpty()) || m_landscape.isEmpty() ? m_portrait : m_landscape;
+        const QList<SamplePhoto>& pool = (portrait && !m_portrait.isEmpty()) || m_landscape.isEmpty() ? m_portrait : m_landscape;
         int& turn = &pool == &m_portrait ? m_portraitTurn : m_landscapeTurn;
         return pool.at(turn++ % pool.size());
     }
 
 private:
-    QList<std::pair<QString, QSize>> m_landscape, m_portrait;
+    QList<SamplePhoto> m_landscape, m_portrait;
     int m_landscapeTurn = 0, m_portraitTurn = 0, m_eitherTurns = 0;
 };
 
@@ -87,11 +95,11 @@ QList<Slot> slotsOf(const TemplateRecord& record)
 }
 
 // Fits a sample photo to its slot as an import does and writes it where the movie reads it.
-Status placeSlotPicture(const std::pair<QString, QSize>& sample, QSize slot, const QString& target)
+Status placeSlotPicture(const SamplePhoto& sample, QSize slot, const QString& target)
 {
     const AlbumSettings defaults;
-    const FitGeometry geometry = fitGeometry(sample.second, slot, defaults.landscapeCrop, defaults.portraitCrop);
-    const Result<RenderedPhoto> photo = renderPhotoFile(sample.first, RenderRequest{geometry, std::nullopt});
+    const FitGeometry geometry = fitGeometry(sample.shown, slot, defaults.landscapeCrop, defaults.portraitCrop);
+    const Result<RenderedPhoto> photo = renderPhotoFile(sample.path, RenderRequest{geometry, std::nullopt});
     if (!photo.ok())
         return Status::failure(photo.error());
     return writeFittedPhoto(photo.value().canvas, target);
@@ -155,9 +163,9 @@ QImage drawSheet(const QList<SheetRow>& rows)
 {
     const int width = cellOrigin(0, columnCount).x();
     const int height = cellOrigin(int(rows.size()), 0).y() + gap;
-    QImage sheet(width, height, QImage::Format_RGB32);
-    sheet.fill(sheetBackground);
-    QPainter painter(&sheet);
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(sheetBackground);
+    QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     QFont font = painter.font();
     font.setPixelSize(15);
@@ -190,7 +198,7 @@ QImage drawSheet(const QList<SheetRow>& rows)
         for (qsizetype column = 0; column < row.frames.size(); ++column)
             painter.drawImage(cellOrigin(int(i), int(column)), row.frames[column]);
     }
-    return sheet;
+    return image;
 }
 
 }  // namespace
@@ -202,7 +210,7 @@ Result<QImage> renderTemplateSheet(const AlbumModel& model, const Workspace& wor
         return R::failure(QStringLiteral("no templates to show"));
     SampleDealer samples(workspace);
     if (samples.empty())
-        return R::failure(QStringLiteral("no sample photos in %1").arg(workspace.path(QStringLiteral("smxcwjj/samples"))));
+        return R::failure(QStringLiteral("no sample photos in %1").arg(workspace.path(sampleFolder)));
     const Result<QImage> designed = StartPicture::designed(workspace, movieSize);
     if (!designed.ok())
         return R::failure(designed.error());
