@@ -1,5 +1,8 @@
 #include "cli/cli_support.h"
 
+#include "core/file_ops.h"
+#include "templates/startup.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -36,6 +39,15 @@ bool parseCommand(QCommandLineParser& parser, const QString& command, const QStr
 Workspace workspaceFrom(const QCommandLineParser& parser)
 {
     return parser.isSet(appDirOption) ? Workspace(parser.value(appDirOption)) : Workspace::ofExecutable();
+}
+
+void startUpReporting(AlbumModel& model, const Workspace& workspace)
+{
+    const StartupReport startup = startUp(model, workspace);
+    for (const QString& line : startup.catalogue.leftOut)
+        printErr(QStringLiteral("模板已忽略：") + line);
+    for (const QString& folder : startup.foldersNotCreated)
+        printErr(folderNotCreatedMessage(folder));
 }
 
 QStringList photoFilesFrom(const QStringList& arguments)

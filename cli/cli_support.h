@@ -8,6 +8,10 @@
 #include <QString>
 #include <QStringList>
 
+namespace xc {
+struct AlbumModel;
+}
+
 namespace xc::cli {
 
 // Exit codes shared by every command.
@@ -22,6 +26,10 @@ bool parseCommand(QCommandLineParser& parser, const QString& command, const QStr
 
 // The AppDir given by --app-dir, or the executable's folder.
 Workspace workspaceFrom(const QCommandLineParser& parser);
+
+// Start-up as the desktop does it (the template catalogue, then the data tree's clean-up); what
+// was left out or could not be made is told on stderr.
+void startUpReporting(AlbumModel& model, const Workspace& workspace);
 
 // The photos named on the command line; a folder adds its .jpg and .jpeg files in name order.
 QStringList photoFilesFrom(const QStringList& arguments);

@@ -16,7 +16,6 @@
 #include "photos/random_source.h"
 #include "render/output_settings.h"
 #include "render/render_job.h"
-#include "templates/startup.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -260,11 +259,7 @@ int make(const MakeRequest& request, const Workspace& workspace)
 {
     SignalGuard signals;
     AlbumModel model;
-    const StartupReport startup = startUp(model, workspace);
-    for (const QString& line : startup.catalogue.leftOut)
-        printErr(QStringLiteral("模板已忽略：") + line);
-    for (const QString& folder : startup.foldersNotCreated)
-        printErr(folderNotCreatedMessage(folder));
+    startUpReporting(model, workspace);
     const auto finish = [&workspace](int code) {
         cleanWorkspaceAtExit(workspace);
         return code;

@@ -2,11 +2,9 @@
 #include "cli/commands.h"
 
 #include "core/album_model.h"
-#include "core/file_ops.h"
 #include "core/progress.h"
 #include "photos/photo_import.h"
 #include "photos/random_source.h"
-#include "templates/startup.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -77,11 +75,7 @@ int runPlan(const QStringList& args)
 
     const Workspace workspace = workspaceFrom(parser);
     AlbumModel model;
-    const StartupReport startup = startUp(model, workspace);
-    for (const QString& line : startup.catalogue.leftOut)
-        printErr(QStringLiteral("模板已忽略：") + line);
-    for (const QString& folder : startup.foldersNotCreated)
-        printErr(folderNotCreatedMessage(folder));
+    startUpReporting(model, workspace);
 
     const std::unique_ptr<RandomSource> random = parser.isSet(seed) ? seededRandomSource(seedValue) : clockRandomSource();
     Status imported = Status::success();
