@@ -739,7 +739,10 @@ def t_two_portraits_magazine():
     start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 112)), opacity=Keys((0, 100, "soft"), (38, 0)))
     m.shapes("block", [group([rect(980, 760, (0, 0)),
                               gradient([(0, "#2f4858", 1), (1, "#33658a", 1)], (-490, -380), (490, 380))]),
-                       glow(-300, -250, 420, "#7fb0d0", 0.35)],
+                       glow(-300, -250, 420, "#7fb0d0", 0.35),
+                       group([rect(920, 700), trim(0, Keys((60, 0, "inout"), (170, 100))), stroke(rgba("#9cc3dc"), 1.5, 70)]),
+                       group([ellipse(12, 12, (440, -330)), ellipse(12, 12, (410, -330)), ellipse(12, 12, (380, -330)),
+                              fill(rgba("#e07a5f"))], opacity=Keys((150, 0), (165, 100)))],
              pos=Keys((6, (W + 600, 600), "out"), (46, (1230, 600), "drift"), (n - 8, (1260, 608))), ip=6)
     card(m, "picture_1", pos=Keys((20, (-400, CY), "out"), (66, (560, CY), "drift"), (n - 8, (575, CY))),
          border=16, ip=20)
