@@ -12,6 +12,8 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <malloc.h>
+
 namespace xc {
 
 namespace {
@@ -19,6 +21,12 @@ namespace {
 const QSize canvasSize(1920, 1080);
 // Bar 2 restarts after every hundred frames.
 constexpr int barTwoCycle = 100;
+
+// Frames and template pictures are megabytes each and come and go all through a render. Served
+// by mmap they go back to the system when freed; served from the heap (where the allocator moves
+// them once it has seen such blocks freed) the memory freed by one thread is kept, and the
+// resident size creeps up with the length of the album.
+void keepLargeBuffersOutOfTheHeap() { mallopt(M_MMAP_THRESHOLD, 1024 * 1024); }
 
 }  // namespace
 
@@ -52,6 +60,7 @@ void RenderJob::report()
 RenderResult RenderJob::run()
 {
     RenderResult result;
+    keepLargeBuffersOutOfTheHeap();
     m_hostLog.clear();
     m_errorLog.clear();
     m_progressLog.clear();
