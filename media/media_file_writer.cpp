@@ -11,7 +11,7 @@ extern "C" {
 #include <QFile>
 
 #include <atomic>
-#include <limits>
+#include <algorithm>
 
 namespace xc {
 
@@ -44,6 +44,8 @@ private:
     Status writePacket(AVPacket& packet, AVCodecContext& encoder, AVStream& stream);
     Status encodeVideo(const AVFrame* frame);
     Status writeAudioUntil(qint64 sampleLimit, bool cutAtLimit);
+    Status writeSongsToTheirEnd();
+    Status writeAudioFrame(qint64 samplesKept);
     qint64 videoEndInSamples() const;
     qint64 outputFramesBefore(qint64 albumFrame) const;
 
@@ -59,7 +61,7 @@ private:
     AVStream* m_audioStream = nullptr;
     std::unique_ptr<JoinedAudio> m_songsAudio;
     FramePtr m_audioFrame;
-    bool m_audioEnded = false;
+    bool m_songsEnded = false;
     qint64 m_albumFrames = 0;
     qint64 m_outputFrames = 0;
     std::atomic<qint64> m_samplesWritten{0};
@@ -254,39 +256,56 @@ Status MediaFileWriter::writeFrame(const QImage& image)
     return writeAudioUntil(videoEndInSamples(), false);
 }
 
+// Once the songs have ended, silence carries the sound on: a sound stream that stops long before
+// the picture leaves players and probes without an end time for it.
 Status MediaFileWriter::writeAudioUntil(qint64 sampleLimit, bool cutAtLimit)
 {
     if (!m_audio)
         return Status::success();
     const int frameSize = m_audioFrame->nb_samples;
-    while (!m_audioEnded) {
+    for (;;) {
         const qint64 start = m_samplesWritten.load();
         // Until the cut, only whole frames that end within the video so far are written.
         if (cutAtLimit ? start >= sampleLimit : start + frameSize > sampleLimit)
-            break;
-        auto read = m_songsAudio->read(*m_audioFrame);
-        if (!read.ok())
-            return Status::failure(read.error());
-        qint64 samples = read.value();
-        if (samples == 0) {
-            m_audioEnded = true;
-            break;
-        }
-        if (cutAtLimit && start + samples > sampleLimit) {
-            samples = sampleLimit - start;
-            av_samples_set_silence(m_audioFrame->data, int(samples), frameSize - int(samples),
-                                   m_audioFrame->ch_layout.nb_channels, static_cast<AVSampleFormat>(m_audioFrame->format));
-        }
-        m_audioFrame->pts = start;
-        Status encoded = encode(*m_audio, m_audioFrame.get(), *m_packet,
-                                [this](AVPacket& packet) { return writePacket(packet, *m_audio, *m_audioStream); });
-        if (!encoded.ok())
-            return encoded;
-        m_samplesWritten.store(start + samples);
-        if (samples < frameSize)
-            m_audioEnded = true;
+            return Status::success();
+        Status written = writeAudioFrame(std::min<qint64>(frameSize, sampleLimit - start));
+        if (!written.ok())
+            return written;
+    }
+}
+
+Status MediaFileWriter::writeSongsToTheirEnd()
+{
+    if (!m_audio)
+        return Status::success();
+    while (!m_songsEnded) {
+        Status written = writeAudioFrame(m_audioFrame->nb_samples);
+        if (!written.ok())
+            return written;
     }
     return Status::success();
+}
+
+// Encodes the next frame of the songs (silence after their end), keeping its first samplesKept.
+Status MediaFileWriter::writeAudioFrame(qint64 samplesKept)
+{
+    const int frameSize = m_audioFrame->nb_samples;
+    auto read = m_songsAudio->read(*m_audioFrame);
+    if (!read.ok())
+        return Status::failure(read.error());
+    if (read.value() < frameSize)
+        m_songsEnded = true;
+    if (samplesKept < frameSize) {
+        av_samples_set_silence(m_audioFrame->data, int(samplesKept), frameSize - int(samplesKept),
+                               m_audioFrame->ch_layout.nb_channels, static_cast<AVSampleFormat>(m_audioFrame->format));
+    }
+    const qint64 start = m_samplesWritten.load();
+    m_audioFrame->pts = start;
+    Status encoded = encode(*m_audio, m_audioFrame.get(), *m_packet,
+                            [this](AVPacket& packet) { return writePacket(packet, *m_audio, *m_audioStream); });
+    if (encoded.ok())
+        m_samplesWritten.store(start + samplesKept);
+    return encoded;
 }
 
 Status MediaFileWriter::finish(bool stoppedEarly)
@@ -294,8 +313,10 @@ Status MediaFileWriter::finish(bool stoppedEarly)
     Status status = encodeVideo(nullptr);
     if (status.ok()) {
         const bool cutAtVideoEnd = m_truncateAudio || stoppedEarly;
-        status = cutAtVideoEnd ? writeAudioUntil(videoEndInSamples(), true)
-                               : writeAudioUntil(std::numeric_limits<qint64>::max(), false);
+        if (!cutAtVideoEnd)
+            status = writeSongsToTheirEnd();
+        if (status.ok())
+            status = writeAudioUntil(videoEndInSamples(), true);
     }
     if (status.ok() && m_audio) {
         status = encode(*m_audio, nullptr, *m_packet,

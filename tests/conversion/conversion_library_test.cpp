@@ -251,16 +251,18 @@ TEST(ConversionLibrary, SoundRunsToTheSongsEndUnlessCut)
     EXPECT_NEAR(wholeProbe.stream("audio")->audioSeconds(), kSongsSeconds, 0.05);
     EXPECT_EQ(wholeProbe.stream("video")->decodedFrames, 30);
 
-    // Songs shorter than the video simply end.
-    Job longVideo = whole;
-    longVideo.truncate = true;
-    longVideo.frames = 75;
-    longVideo.fileName = dir.filePath(QStringLiteral("long.mpg"));
-    ASSERT_TRUE(run(longVideo).ok());
-    const ProbedFile longProbe = probeFile(longVideo.fileName);
-    EXPECT_TRUE(longProbe.messages.isEmpty()) << longProbe.messages.join('\n').toStdString();
-    EXPECT_EQ(longProbe.stream("video")->decodedFrames, 75);
-    EXPECT_NEAR(longProbe.stream("audio")->audioSeconds(), kSongsSeconds, 0.05);
+    // Songs shorter than the video: silence carries the sound to the end of the picture, cut or not.
+    for (const bool truncate : {true, false}) {
+        Job longVideo = whole;
+        longVideo.truncate = truncate;
+        longVideo.frames = 75;
+        longVideo.fileName = dir.filePath(QStringLiteral("long_%1.mpg").arg(truncate));
+        ASSERT_TRUE(run(longVideo).ok());
+        const ProbedFile longProbe = probeFile(longVideo.fileName);
+        EXPECT_TRUE(longProbe.messages.isEmpty()) << longProbe.messages.join('\n').toStdString();
+        EXPECT_EQ(longProbe.stream("video")->decodedFrames, 75);
+        EXPECT_NEAR(longProbe.stream("audio")->audioSeconds(), 3.0, 0.05) << "truncate " << truncate;
+    }
 
     // No songs: a video without sound.
     Job silent = whole;
