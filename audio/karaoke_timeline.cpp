@@ -80,6 +80,17 @@ Status KaraokeTimeline::advanceFrame(const AlbumModel& model)
     return status;
 }
 
+Status KaraokeTimeline::repeatSongs(const AlbumModel& model)
+{
+    m_songNumber = 1;
+    m_clock = songStartClock;
+    if (model.karaoke.isEmpty())
+        return Status::success();
+    const Status status = loadScript(model, 0);
+    advanceDisplay(m_clockKey);
+    return status;
+}
+
 void KaraokeTimeline::advanceDisplay(const QString& clockKey)
 {
     if (m_lines.isEmpty())

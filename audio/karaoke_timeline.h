@@ -33,6 +33,10 @@ public:
     // song shows no karaoke and the timeline goes on.
     Status advanceFrame(const AlbumModel& model);
 
+    // The album's music starts over from the first song (looping music): in place of that frame's
+    // step, song 1's script is loaded with the clock at −24, as for every song after the first.
+    Status repeatSongs(const AlbumModel& model);
+
     // Load script: reads the script of karaoke row `row` (0-based), applies its style to the
     // display and resets the display state (no scrolling, group 0, clock key "00:00", empty
     // texts). On failure the line table is empty.

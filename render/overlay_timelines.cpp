@@ -10,6 +10,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace xc {
 
 namespace {
@@ -123,7 +125,8 @@ QStringList OverlayTimelines::advance(AlbumModel& model, qint64 albumFrame)
 {
     QStringList problems;
     if (m_showKaraoke) {
-        if (const Status stepped = m_karaoke.advanceFrame(model); !stepped.ok())
+        const Status stepped = songsStartOverAt(albumFrame) ? m_karaoke.repeatSongs(model) : m_karaoke.advanceFrame(model);
+        if (!stepped.ok())
             problems << stepped.error();
     }
 
@@ -148,6 +151,16 @@ QStringList OverlayTimelines::advance(AlbumModel& model, qint64 albumFrame)
     for (qsizetype i = 0; i < model.textEffects.count() && i < m_captions.size(); ++i)
         stepTextEffect(model.textEffects[i], m_captions[i].box, m_surface, m_lyricTimeText);
     return problems;
+}
+
+// The karaoke timeline knows the songs only once through; the plan knows when looping music
+// brings the first song back.
+bool OverlayTimelines::songsStartOverAt(qint64 albumFrame) const
+{
+    const QList<SongSpan>& songs = m_plan->songs;
+    return std::any_of(songs.begin() + std::min<qsizetype>(1, songs.size()), songs.end(), [&](const SongSpan& song) {
+        return song.musicRow == 0 && song.startFrame == albumFrame;
+    });
 }
 
 void OverlayTimelines::switchSongIfDue(const AlbumModel& model, QStringList& problems)

@@ -85,6 +85,7 @@ public:
 
 private:
     void switchSongIfDue(const AlbumModel& model, QStringList& problems);
+    bool songsStartOverAt(qint64 albumFrame) const;
     void showLyricsOf(const AlbumModel& model, qsizetype row, QStringList& problems);
 
     QSize m_surface;

@@ -108,6 +108,25 @@ TEST_F(OverlayTimelinesTest, KaraokeOnlyLeavesTheLyricLineEmpty)
     EXPECT_TRUE(lrcOnly.karaoke().display().lineA.text.isEmpty());
 }
 
+TEST_F(OverlayTimelinesTest, KaraokeStartsOverWhenTheMusicLoops)
+{
+    album.addSong(3);
+    album.addKaraoke(QStringLiteral("karaoke.add('00:01.000', '00:02.000', '我爱你', '300,300,400');\n"));
+    plan = planAlbum(album.model, album.workspace());
+    ASSERT_EQ(plan.songs.size(), 1);
+    plan.songs.append(SongSpan{0, 75, 75});  // the song again, as looping music plays it
+    overlays.prepare(album.model, plan, lyricsType::karaoke);
+    advance(40);
+    const int firstPassWidth = overlays.karaoke().display().highlightA.geometry.width();
+    ASSERT_GT(firstPassWidth, 0);
+
+    // The repeat starts its clock at -24, as every song after the first does.
+    advance(75 - 40 + 24 + 40);
+    EXPECT_EQ(overlays.karaoke().songNumber(), 1);
+    EXPECT_EQ(overlays.karaoke().display().lineA.text.trimmed(), QStringLiteral("我爱你"));
+    EXPECT_EQ(overlays.karaoke().display().highlightA.geometry.width(), firstPassWidth);
+}
+
 TEST_F(OverlayTimelinesTest, WithoutLyricsTheClockStandsStillAndEffectsAtTheStartRestart)
 {
     TextEffectDraft atStart;
