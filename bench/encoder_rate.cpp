@@ -8,11 +8,7 @@
 
 namespace xc::bench {
 
-namespace {
-
-// Photo-like pictures (soft gradients, edges, detail) that move from frame to frame, so the
-// encoder works as hard as on an album.
-std::vector<QImage> makeFrames(int count)
+std::vector<QImage> movingTestPictures(int count)
 {
     std::vector<QImage> frames;
     for (int index = 0; index < count; ++index) {
@@ -39,8 +35,6 @@ std::vector<QImage> makeFrames(int count)
     return frames;
 }
 
-}  // namespace
-
 void configureDvdAlbum(ConversionLibrary& library, const QString& outputPath)
 {
     library.setFormatPreset(FormatPreset::Dvd, TvSystem::Pal);
@@ -52,10 +46,11 @@ void configureDvdAlbum(ConversionLibrary& library, const QString& outputPath)
     library.setAudioFileName(outputPath);
 }
 
-Result<EncoderRate> measureEncoderRate(int frames, const QString& outputPath,
+Result<EncoderRate> measureEncoderRate(const std::vector<QImage>& pictures, int frames, const QString& outputPath,
                                        const std::function<void(ConversionLibrary&)>& configure)
 {
-    const std::vector<QImage> pictures = makeFrames(8);
+    if (pictures.empty())
+        return Result<EncoderRate>::failure(QStringLiteral("No pictures to encode."));
     ConversionLibrary library;
     for (int i = 0; i < frames; ++i)
         library.addToList(ConversionLibrary::ListKind::FrameFile, QString::number(i));
