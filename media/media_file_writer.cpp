@@ -43,6 +43,8 @@ private:
     Status addStream(AVCodecContext& encoder, AVStream*& stream);
     Status writePacket(AVPacket& packet, AVCodecContext& encoder, AVStream& stream);
     Status encodeVideo(const AVFrame* frame);
+    Status encodeAudio(const AVFrame* frame);
+    Status finishAudio(bool cutAtVideoEnd);
     Status writeAudioUntil(qint64 sampleLimit, bool cutAtLimit);
     Status writeSongsToTheirEnd();
     Status writeAudioFrame(qint64 samplesKept);
@@ -223,6 +225,12 @@ Status MediaFileWriter::encodeVideo(const AVFrame* frame)
                   [this](AVPacket& packet) { return writePacket(packet, *m_video, *m_videoStream); });
 }
 
+Status MediaFileWriter::encodeAudio(const AVFrame* frame)
+{
+    return encode(*m_audio, frame, *m_packet,
+                  [this](AVPacket& packet) { return writePacket(packet, *m_audio, *m_audioStream); });
+}
+
 // NTSC keeps the album's duration by showing album frame k from output frame ceil(k * fps / 25).
 qint64 MediaFileWriter::outputFramesBefore(qint64 albumFrame) const
 {
@@ -276,8 +284,6 @@ Status MediaFileWriter::writeAudioUntil(qint64 sampleLimit, bool cutAtLimit)
 
 Status MediaFileWriter::writeSongsToTheirEnd()
 {
-    if (!m_audio)
-        return Status::success();
     while (!m_songsEnded) {
         Status written = writeAudioFrame(m_audioFrame->nb_samples);
         if (!written.ok())
@@ -301,27 +307,29 @@ Status MediaFileWriter::writeAudioFrame(qint64 samplesKept)
     }
     const qint64 start = m_samplesWritten.load();
     m_audioFrame->pts = start;
-    Status encoded = encode(*m_audio, m_audioFrame.get(), *m_packet,
-                            [this](AVPacket& packet) { return writePacket(packet, *m_audio, *m_audioStream); });
+    Status encoded = encodeAudio(m_audioFrame.get());
     if (encoded.ok())
         m_samplesWritten.store(start + samplesKept);
     return encoded;
 }
 
+// The rest of the songs (or only up to the video's end), silence up to the video's end, and what
+// the encoder still holds.
+Status MediaFileWriter::finishAudio(bool cutAtVideoEnd)
+{
+    Status status = cutAtVideoEnd ? Status::success() : writeSongsToTheirEnd();
+    if (status.ok())
+        status = writeAudioUntil(videoEndInSamples(), true);
+    if (status.ok())
+        status = encodeAudio(nullptr);
+    return status;
+}
+
 Status MediaFileWriter::finish(bool stoppedEarly)
 {
     Status status = encodeVideo(nullptr);
-    if (status.ok()) {
-        const bool cutAtVideoEnd = m_truncateAudio || stoppedEarly;
-        if (!cutAtVideoEnd)
-            status = writeSongsToTheirEnd();
-        if (status.ok())
-            status = writeAudioUntil(videoEndInSamples(), true);
-    }
-    if (status.ok() && m_audio) {
-        status = encode(*m_audio, nullptr, *m_packet,
-                        [this](AVPacket& packet) { return writePacket(packet, *m_audio, *m_audioStream); });
-    }
+    if (status.ok() && m_audio)
+        status = finishAudio(m_truncateAudio || stoppedEarly);
     if (status.ok()) {
         const int code = av_write_trailer(m_output.get());
         if (code < 0)
