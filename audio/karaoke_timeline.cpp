@@ -62,7 +62,7 @@ Status KaraokeTimeline::advanceFrame(const AlbumModel& model)
     const qsizetype rows = model.karaoke.count();
     if (m_songNumber <= rows) {
         ++m_clock;
-        m_clockKey = songTimeKey(m_clock / 25);
+        m_clockKey = songTimeKeyOfFrames(m_clock);
     }
 
     Status status = Status::success();
