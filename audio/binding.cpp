@@ -68,25 +68,16 @@ void pairUnboundByPosition(AlbumModel& model)
 
 void bindSongToLyrics(AlbumModel& model, qsizetype song, qsizetype lyrics)
 {
-    if (model.lyrics[lyrics].musicKey == kw::none)
-        model.lyrics[lyrics].musicKey = newBindingKey(model, 1);
     LyricsRecord& chosen = model.lyrics[lyrics];
-    chosen.musicName = model.music[song].name;
+    if (chosen.musicKey == kw::none)
+        chosen.musicKey = newBindingKey(model, 1);
     model.music[song].lyricsKey = chosen.musicKey;
     model.music[song].lyricsName = chosen.name;
+    // Gives the lyrics row the song's name, or the count of songs that share its key.
     reconcileLyricsRows(model);
 }
 
-void bindLyricsToSong(AlbumModel& model, qsizetype lyrics, qsizetype song)
-{
-    const QString key = model.lyrics[lyrics].musicKey != kw::none ? model.lyrics[lyrics].musicKey : newBindingKey(model, 1);
-    MusicRecord& chosen = model.music[song];
-    chosen.lyricsKey = key;
-    chosen.lyricsName = model.lyrics[lyrics].name;
-    model.lyrics[lyrics].musicKey = key;
-    model.lyrics[lyrics].musicName = chosen.name;
-    reconcileLyricsRows(model);
-}
+void bindLyricsToSong(AlbumModel& model, qsizetype lyrics, qsizetype song) { bindSongToLyrics(model, song, lyrics); }
 
 void reconcileLyricsRows(AlbumModel& model)
 {
@@ -118,10 +109,7 @@ void unbindSong(AlbumModel& model, qsizetype song)
         if (other.lyricsKey == key)
             return;
     }
-    for (LyricsRecord& lyrics : model.lyrics) {
-        if (lyrics.musicKey == key)
-            unbind(lyrics);
-    }
+    unbindLyricsWithKey(model, key);
 }
 
 void unbindLyrics(AlbumModel& model, qsizetype lyrics)
@@ -133,6 +121,14 @@ void unbindLyrics(AlbumModel& model, qsizetype lyrics)
     for (MusicRecord& song : model.music) {
         if (song.lyricsKey == key)
             unbind(song);
+    }
+}
+
+void unbindLyricsWithKey(AlbumModel& model, const QString& key)
+{
+    for (LyricsRecord& lyrics : model.lyrics) {
+        if (lyrics.musicKey == key)
+            unbind(lyrics);
     }
 }
 

@@ -34,6 +34,8 @@ void unbindSong(AlbumModel& model, qsizetype song);
 // Unbinds a lyrics row and every song bound to it.
 void unbindLyrics(AlbumModel& model, qsizetype lyrics);
 void unbindAll(AlbumModel& model);
+// Unbinds every lyrics row holding the key, whatever songs still share it.
+void unbindLyricsWithKey(AlbumModel& model, const QString& key);
 
 // Automatic pairing: unbind all, then bind song i to lyrics row i while both exist. Returns the
 // notice about songs left unbound, or the empty text when every song is bound.

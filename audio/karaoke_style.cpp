@@ -31,7 +31,6 @@ KaraokeStyle karaokeStyleFor(const KaraokeStyleRecord& row, QSize panel)
     const int points = karaokePointSize(size, panel.width());
 
     KaraokeStyle style;
-    style.panel = panel;
     style.displayFont = albumFont(row.fontName, points,
                                   FontStyle{row.bold == kw::flagTrue, row.italic == kw::flagTrue, row.underline == kw::flagTrue});
     style.measuringFont = albumFont(measuringFace, points);

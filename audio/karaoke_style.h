@@ -21,7 +21,6 @@ struct KaraokeStyle {
     ChineseScript script = ChineseScript::Simplified;
     QPoint lineA;         // top-left of line A (and of its highlight)
     int lineBTop = 0;     // line B's left is set when it is shown (right-aligned)
-    QSize panel;
 };
 
 // The point size of a style's font size on a panel: size × panel width div 800.

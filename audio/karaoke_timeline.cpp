@@ -53,7 +53,7 @@ Status KaraokeTimeline::loadScript(const AlbumModel& model, qsizetype row)
     // last highlight of the previous script.
     m_lastScrollKey.clear();
     m_clockKey = QStringLiteral("00:00");
-    clearTexts();
+    clearLabels(false);
     return script.ok() ? Status::success() : Status::failure(script.error());
 }
 
@@ -75,7 +75,7 @@ Status KaraokeTimeline::advanceFrame(const AlbumModel& model)
         }
     }
 
-    if (!m_lines.isEmpty() && m_songNumber <= rows)
+    if (m_songNumber <= rows)
         advanceDisplay(m_clockKey);
     return status;
 }
@@ -108,12 +108,8 @@ void KaraokeTimeline::advanceDisplay(const QString& clockKey)
         }
     }
     growHighlight();
-    if (clockKey == m_lines.last().hideKey) {
-        for (KaraokeLabel* label : {&m_display.lineA, &m_display.highlightA, &m_display.lineB, &m_display.highlightB}) {
-            label->visible = false;
-            label->text.clear();
-        }
-    }
+    if (clockKey == m_lines.last().hideKey)
+        clearLabels(true);
 }
 
 void KaraokeTimeline::showLine(const KaraokeLine& line)
@@ -199,10 +195,13 @@ void KaraokeTimeline::growHighlight()
     }
 }
 
-void KaraokeTimeline::clearTexts()
+void KaraokeTimeline::clearLabels(bool hide)
 {
-    for (KaraokeLabel* label : {&m_display.lineA, &m_display.highlightA, &m_display.lineB, &m_display.highlightB})
+    for (KaraokeLabel* label : {&m_display.lineA, &m_display.highlightA, &m_display.lineB, &m_display.highlightB}) {
         label->text.clear();
+        if (hide)
+            label->visible = false;
+    }
 }
 
 }  // namespace xc

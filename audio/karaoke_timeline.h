@@ -67,7 +67,7 @@ private:
     void showLine(const KaraokeLine& line);
     void startScroll(qsizetype lineIndex, const QString& clockKey);
     void growHighlight();
-    void clearTexts();
+    void clearLabels(bool hide);
 
     QSize m_panel;
     KaraokeStyle m_style;

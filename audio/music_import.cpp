@@ -2,18 +2,10 @@
 
 #include "audio/import_completion.h"
 #include "audio/imported_file.h"
+#include "audio/song_time_key.h"
 #include "media/song_pcm_decoder.h"
 
 namespace xc {
-
-namespace {
-
-QString twoDigits(qint64 value)
-{
-    return value < 10 ? QStringLiteral("0") + QString::number(value) : QString::number(value);
-}
-
-}  // namespace
 
 QString musicDurationText(qint64 lengthMs)
 {
@@ -21,7 +13,7 @@ QString musicDurationText(qint64 lengthMs)
     return QStringLiteral("00:") + twoDigits(seconds / 60) + QLatin1Char(':') + twoDigits(seconds % 60);
 }
 
-QString musicFrameCount(qint64 lengthMs) { return QString::number(lengthMs / 1000 * 25); }
+QString musicFrameCount(qint64 lengthMs) { return QString::number(lengthMs / 1000 * albumFramesPerSecond); }
 
 Status importMusic(AlbumModel& model, const Workspace& workspace, const QStringList& files, Progress& progress)
 {

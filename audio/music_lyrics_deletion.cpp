@@ -27,17 +27,6 @@ void renumberThumbnails(const Workspace& workspace, const AlbumSettings& setting
     }
 }
 
-// Unlike unbinding a song, deleting it unbinds its lyrics even when other songs share them.
-void unbindLyricsWithKey(AlbumModel& model, const QString& key)
-{
-    for (LyricsRecord& lyrics : model.lyrics) {
-        if (lyrics.musicKey == key) {
-            lyrics.musicKey = kw::none;
-            lyrics.musicName = kw::none;
-        }
-    }
-}
-
 }  // namespace
 
 void resetAlbumLengthOptions(AlbumSettings& settings)
@@ -52,6 +41,7 @@ void deleteSong(AlbumModel& model, const Workspace& workspace, qsizetype row)
     const qsizetype oldCount = model.music.count();
     renumberThumbnails(workspace, model.settings, AudioBoard::Music, row + 1, oldCount);
     // An unbound song holds "wu", which matches only lyrics that are unbound already.
+    // Unlike unbinding a song, deleting it unbinds its lyrics even when other songs share them.
     unbindLyricsWithKey(model, model.music[row].lyricsKey);
     model.music.remove(row);
     renumberSeq(model.music);

@@ -2,14 +2,10 @@
 
 namespace xc {
 
-namespace {
-
 QString twoDigits(qint64 value)
 {
     return value < 10 ? QStringLiteral("0") + QString::number(value) : QString::number(value);
 }
-
-}  // namespace
 
 QString songTimeKey(qint64 seconds)
 {
@@ -20,7 +16,7 @@ QString songTimeKey(qint64 seconds)
     return twoDigits(minutes) + QLatin1Char(':') + twoDigits(rest);
 }
 
-QString songTimeKeyOfFrames(qint64 frames) { return songTimeKey(frames / 25); }
+QString songTimeKeyOfFrames(qint64 frames) { return songTimeKey(frames / albumFramesPerSecond); }
 
 QString songTimeKeyOfMs(qint64 ms) { return songTimeKey(ms / 1000); }
 

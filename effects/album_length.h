@@ -13,8 +13,6 @@ struct AlbumModel;
 struct AlbumSettings;
 class Workspace;
 
-// The album clock: every album time runs at 25 frames per second, PAL or NTSC.
-inline constexpr int albumFramesPerSecond = 25;
 // The frames reserved for the closing template after the last photo template.
 inline constexpr int closingAllowanceFrames = 100;
 

@@ -1,5 +1,6 @@
 #include "effects/text_effects.h"
 
+#include "core/font_mapping.h"
 #include "core/keywords.h"
 #include "effects/album_length.h"
 
@@ -30,6 +31,12 @@ QList<int> sortedUnique(QList<int> rows, qsizetype count)
 const QString noSelection = QStringLiteral("没有选中已添加的特效！");
 
 }  // namespace
+
+QFont textEffectFont(const TextEffectRecord& effect, int surfaceWidth)
+{
+    return albumFont(effect.fontName, effect.fontSize.toInt() * surfaceWidth / textEffectPreviewSurface.width(),
+                     FontStyle{effect.bold == kw::bold, effect.italic == kw::italic, effect.underline == kw::underline});
+}
 
 QStringList minuteEntries() { return twoDigitEntries(QStringLiteral("  分")); }
 QStringList secondEntries() { return twoDigitEntries(QStringLiteral("  秒")); }

@@ -5,6 +5,7 @@
 #include "core/result.h"
 #include "effects/text_motion.h"
 
+#include <QFont>
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -16,6 +17,10 @@ using TextEffectTable = RecordTable<TextEffectRecord>;
 
 // The text-effect editor's preview surface in its standard layout.
 inline constexpr QSize textEffectPreviewSurface{513, 289};
+
+// An effect's caption font on a surface: sizes are chosen on the preview and scale with the
+// surface's width.
+QFont textEffectFont(const TextEffectRecord& effect, int surfaceWidth);
 
 // The editor's choices for a new effect; defaults as the editor opens.
 struct TextEffectDraft {

@@ -2,9 +2,9 @@
 
 #include "core/album_model.h"
 #include "core/colour_names.h"
-#include "core/font_mapping.h"
 #include "core/keywords.h"
 #include "effects/album_length.h"
+#include "effects/text_effects.h"
 #include "render/lyrics_type_choice.h"
 
 #include <QFontMetrics>
@@ -15,9 +15,6 @@
 namespace xc {
 
 namespace {
-
-// Text-effect sizes are chosen on the editor's 513-pixel-wide preview.
-constexpr int textEffectEditorWidth = 513;
 
 bool isBindingKey(const QString& key) { return !key.isEmpty() && key != kw::none; }
 
@@ -39,9 +36,7 @@ TextCaption captionFor(const TextEffectRecord& effect, int surfaceWidth)
 {
     TextCaption caption;
     caption.text = effect.text;
-    caption.font = albumFont(effect.fontName, effect.fontSize.toInt() * surfaceWidth / textEffectEditorWidth,
-                             FontStyle{effect.bold == kw::bold, effect.italic == kw::italic,
-                                       effect.underline == kw::underline});
+    caption.font = textEffectFont(effect, surfaceWidth);
     caption.colour = colourFromValueText(effect.colorValue, Qt::white);
     const QFontMetrics metrics(caption.font);
     caption.box.width = metrics.horizontalAdvance(effect.text);
