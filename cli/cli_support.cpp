@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonDocument>
 
 #include <algorithm>
 #include <cstdio>
@@ -41,11 +42,16 @@ Workspace workspaceFrom(const QCommandLineParser& parser)
     return parser.isSet(appDirOption) ? Workspace(parser.value(appDirOption)) : Workspace::ofExecutable();
 }
 
+void reportLeftOutTemplates(const QStringList& leftOut)
+{
+    for (const QString& line : leftOut)
+        printErr(QStringLiteral("模板已忽略：") + line);
+}
+
 void startUpReporting(AlbumModel& model, const Workspace& workspace)
 {
     const StartupReport startup = startUp(model, workspace);
-    for (const QString& line : startup.catalogue.leftOut)
-        printErr(QStringLiteral("模板已忽略：") + line);
+    reportLeftOutTemplates(startup.catalogue.leftOut);
     for (const QString& folder : startup.foldersNotCreated)
         printErr(folderNotCreatedMessage(folder));
 }
@@ -65,6 +71,11 @@ QStringList photoFilesFrom(const QStringList& arguments)
             files << QDir(info.absoluteFilePath()).filePath(name);
     }
     return files;
+}
+
+void printJson(const QJsonObject& object)
+{
+    printOut(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)).trimmed());
 }
 
 void printOut(const QString& text)

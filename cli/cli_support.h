@@ -30,12 +30,15 @@ Workspace workspaceFrom(const QCommandLineParser& parser);
 // Start-up as the desktop does it (the template catalogue, then the data tree's clean-up); what
 // was left out or could not be made is told on stderr.
 void startUpReporting(AlbumModel& model, const Workspace& workspace);
+// The templates the catalogue left out, one line each on stderr.
+void reportLeftOutTemplates(const QStringList& leftOut);
 
 // The photos named on the command line; a folder adds its .jpg and .jpeg files in name order.
 QStringList photoFilesFrom(const QStringList& arguments);
 
 void printOut(const QString& text);  // a line on stdout, UTF-8
 void printErr(const QString& text);  // a line on stderr, UTF-8
+void printJson(const QJsonObject& object);  // indented JSON on stdout
 
 template <typename Record>
 QJsonObject recordToJson(const Record& record, RecordLayout<Record> layout = Record::layout())
@@ -53,6 +56,16 @@ QString recordToLine(const Record& record, RecordLayout<Record> layout = Record:
     for (const auto& field : layout)
         values << record.*(field.member);
     return values.join(QLatin1Char('\t'));
+}
+
+// The column identifiers of recordToLine's lines.
+template <typename Record>
+QString recordHeader(RecordLayout<Record> layout = Record::layout())
+{
+    QStringList ids;
+    for (const auto& field : layout)
+        ids << QString::fromLatin1(field.id);
+    return ids.join(QLatin1Char('\t'));
 }
 
 }  // namespace xc::cli

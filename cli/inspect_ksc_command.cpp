@@ -6,7 +6,6 @@
 #include "core/keywords.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 namespace xc::cli {
@@ -78,7 +77,7 @@ int runInspectKsc(const QStringList& args)
         QJsonArray array;
         for (const KaraokeLine& line : lines.value())
             array.append(lineToJson(line));
-        printOut(QString::fromUtf8(QJsonDocument(QJsonObject{{"lines", array}}).toJson(QJsonDocument::Indented)).trimmed());
+        printJson(QJsonObject{{"lines", array}});
         return exitOk;
     }
     for (const KaraokeLine& line : lines.value()) {

@@ -56,7 +56,7 @@ int runInspectLrc(const QStringList& args)
         QJsonArray lines;
         for (const LrcLine& line : table.value())
             lines.append(QJsonObject{{"key", line.key}, {"text", line.text}});
-        printOut(QString::fromUtf8(QJsonDocument(QJsonObject{{"lines", lines}}).toJson(QJsonDocument::Indented)).trimmed());
+        printJson(QJsonObject{{"lines", lines}});
     } else {
         for (const LrcLine& line : table.value())
             printOut(line.key + QLatin1Char('\t') + line.text);

@@ -5,7 +5,6 @@
 #include "media/song_pcm_decoder.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 namespace xc::cli {
@@ -43,7 +42,7 @@ int runInspectSong(const QStringList& args)
             printOut(QStringList{path, QString::number(length.value()), duration, frames}.join(QLatin1Char('\t')));
     }
     if (parser.isSet(json))
-        printOut(QString::fromUtf8(QJsonDocument(QJsonObject{{"songs", songs}}).toJson(QJsonDocument::Indented)).trimmed());
+        printJson(QJsonObject{{"songs", songs}});
     return result;
 }
 

@@ -41,7 +41,7 @@ struct MakeRequest {
     QStringList photos, music, lyrics, karaoke;
     QList<TextEffectDraft> texts;
     QString kind = kw::kindDvd;
-    QString imageFormat = QStringLiteral("JPG");
+    QString imageFormat = imageSequenceFormats().first();
     QString tvSystem = kw::tvPal;
     QString quality = kw::qualityHigh;
     QString syncMode = kw::syncPhotos;
@@ -150,9 +150,12 @@ Result<MakeRequest> readRequest(const QCommandLineParser& parser, const Options&
         QString& target;
         QList<std::pair<QString, QString>> choices;
     };
+    QList<std::pair<QString, QString>> formatChoices;
+    for (const QString& format : imageSequenceFormats())
+        formatChoices.append({format, format});
     const QList<Choice> choices{
         {o.kind, request.kind, {{"VCD", kw::kindVcd}, {"SVCD", kw::kindSvcd}, {"DVD", kw::kindDvd}, {"AVI", kw::kindAvi}, {"XLTP", kw::kindImages}}},
-        {o.imageFormat, request.imageFormat, {{"JPG", "JPG"}, {"BMP", "BMP"}, {"TGA", "TGA"}, {"PCX", "PCX"}}},
+        {o.imageFormat, request.imageFormat, formatChoices},
         {o.tv, request.tvSystem, {{"PAL", kw::tvPal}, {"NTSC", kw::tvNtsc}}},
         {o.quality, request.quality, {{"high", kw::qualityHigh}, {"normal", kw::qualityNormal}}},
         {o.sync, request.syncMode, {{"photos", kw::syncPhotos}, {"music", kw::syncMusic}}},
@@ -285,11 +288,8 @@ int make(const MakeRequest& request, const Workspace& workspace)
         [&] { return importLyrics(model, workspace, request.lyrics); },
         [&] { return importKaraokeScripts(model, request.karaoke); },
     };
-    const QList<bool> wanted{true, !request.music.isEmpty(), !request.lyrics.isEmpty(), !request.karaoke.isEmpty()};
-    for (qsizetype step = 0; step < imports.size(); ++step) {
-        if (!wanted[step])
-            continue;
-        if (const Status imported = imports[step](); !imported.ok()) {
+    for (const std::function<Status()>& import : imports) {
+        if (const Status imported = import(); !imported.ok()) {
             printErr(imported.error());
             return abandon(exitFailure);
         }

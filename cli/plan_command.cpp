@@ -7,7 +7,6 @@
 #include "photos/random_source.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 
 #include <cstdio>
 #include <memory>
@@ -95,13 +94,10 @@ int runPlan(const QStringList& args)
         QJsonObject out;
         out.insert(QStringLiteral("photos"), rows);
         out.insert(QStringLiteral("templateCounter"), model.settings.templateCounter);
-        printOut(QString::fromUtf8(QJsonDocument(out).toJson(QJsonDocument::Indented)).trimmed());
+        printJson(out);
         return exitOk;
     }
-    QStringList header;
-    for (const auto& field : PhotoRecord::layout())
-        header << QString::fromLatin1(field.id);
-    printOut(header.join(QLatin1Char('\t')));
+    printOut(recordHeader<PhotoRecord>());
     for (const PhotoRecord& row : model.photos)
         printOut(recordToLine(row));
     printOut(QStringLiteral("templateCounter\t") + model.settings.templateCounter);

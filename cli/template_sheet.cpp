@@ -4,6 +4,7 @@
 #include "core/album_settings.h"
 #include "core/keywords.h"
 #include "core/workspace.h"
+#include "media/conversion_output_plan.h"
 #include "media/flash_template_player.h"
 #include "photos/fitting_geometry.h"
 #include "photos/photo_fitting.h"
@@ -25,7 +26,6 @@ namespace {
 
 using namespace sheet;
 
-const QSize movieSize(1920, 1080);
 // The sample photos shipped in the data tree (data/samples in the sources).
 const QString sampleFolder = QStringLiteral("smxcwjj/samples");
 const QColor sheetBackground(38, 38, 43);
@@ -99,7 +99,7 @@ Status placeSlotPicture(const SamplePhoto& sample, QSize slot, const QString& ta
 {
     const AlbumSettings defaults;
     const FitGeometry geometry = fitGeometry(sample.shown, slot, defaults.landscapeCrop, defaults.portraitCrop);
-    const Result<RenderedPhoto> photo = renderPhotoFile(sample.path, RenderRequest{geometry, std::nullopt});
+    const Result<RenderedPhoto> photo = renderPhotoFile(sample.path, PhotoRenderRequest{geometry, std::nullopt});
     if (!photo.ok())
         return Status::failure(photo.error());
     return writeFittedPhoto(photo.value().canvas, target);
@@ -128,7 +128,7 @@ Result<QList<QImage>> playPackage(const QString& package, const QImage& startPic
             return R::failure(placed.error());
     }
 
-    FlashTemplatePlayer player(movieSize);
+    FlashTemplatePlayer player(kAlbumCanvas);
     if (Status loaded = player.Movie(moviePath); !loaded.ok())
         return R::failure(loaded.error());
     QList<QImage> frames;
@@ -211,7 +211,7 @@ Result<QImage> renderTemplateSheet(const AlbumModel& model, const Workspace& wor
     SampleDealer samples(workspace);
     if (samples.empty())
         return R::failure(QStringLiteral("no sample photos in %1").arg(workspace.path(sampleFolder)));
-    const Result<QImage> designed = StartPicture::designed(workspace, movieSize);
+    const Result<QImage> designed = StartPicture::designed(workspace, kAlbumCanvas);
     if (!designed.ok())
         return R::failure(designed.error());
 

@@ -6,7 +6,6 @@
 #include "templates/catalogue.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 
 namespace xc::cli {
 
@@ -25,10 +24,7 @@ QJsonArray listToJson(const TemplateList& list)
 void printList(const QString& title, const TemplateList& list)
 {
     printOut(QStringLiteral("%1 (%2)").arg(title).arg(list.count()));
-    QStringList header;
-    for (const auto& field : list.layout())
-        header << QString::fromLatin1(field.id);
-    printOut(QStringLiteral("  ") + header.join(QLatin1Char('\t')));
+    printOut(QStringLiteral("  ") + recordHeader(list.layout()));
     for (const TemplateRecord& row : list)
         printOut(QStringLiteral("  ") + recordToLine(row, list.layout()));
 }
@@ -52,12 +48,11 @@ int runTemplates(const QStringList& args)
         return code;
 
     AlbumModel model;
-    const CatalogueReport report = buildCatalogue(model, workspaceFrom(parser));
-    for (const QString& line : report.leftOut)
-        printErr(QStringLiteral("模板已忽略：") + line);
+    const Workspace workspace = workspaceFrom(parser);
+    reportLeftOutTemplates(buildCatalogue(model, workspace).leftOut);
 
     if (parser.isSet(sheet)) {
-        const Result<QImage> image = renderTemplateSheet(model, workspaceFrom(parser));
+        const Result<QImage> image = renderTemplateSheet(model, workspace);
         if (!image.ok() || !image.value().save(parser.value(sheet), "PNG")) {
             printErr(QStringLiteral("templates --sheet: %1").arg(image.ok() ? QStringLiteral("cannot write ") + parser.value(sheet) : image.error()));
             return exitFailure;
@@ -71,7 +66,7 @@ int runTemplates(const QStringList& args)
         out.insert(QStringLiteral("landscape"), listToJson(model.landscapeTemplates));
         out.insert(QStringLiteral("portrait"), listToJson(model.portraitTemplates));
         out.insert(QStringLiteral("advanced"), listToJson(model.advancedTemplates));
-        printOut(QString::fromUtf8(QJsonDocument(out).toJson(QJsonDocument::Indented)).trimmed());
+        printJson(out);
     } else {
         printList(QStringLiteral("Catalogue"), model.catalogue);
         printList(QStringLiteral("Landscape"), model.landscapeTemplates);

@@ -20,7 +20,7 @@ constexpr int stepsPerPhoto = 2;
 Status renderRow(const AlbumModel& model, qsizetype row, bool lastRow, const QString& stagingFolder)
 {
     const PhotoRecord& photo = model.photos[row];
-    RenderRequest request;
+    PhotoRenderRequest request;
     request.fit = importFitGeometry(photo, model.settings);
     request.thumbnailSize = boardThumbnailSize({photo.width.toInt(), photo.height.toInt()}, model.settings);
     const Result<RenderedPhoto> rendered = renderPhotoFile(photo.path, request);

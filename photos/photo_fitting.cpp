@@ -82,7 +82,7 @@ Result<QImage> fitReplacementPhoto(const AlbumModel& model, const Workspace& wor
         return R::failure(info.error());
     const PhotoRecord& slotRow = model.photos[row];
     const QSize photoSize = recordedSize(info.value());
-    RenderRequest request;
+    PhotoRenderRequest request;
     request.fit = replacementFitGeometry(photoSize, slotSizeOf(slotRow.slotWidth, slotRow.slotHeight));
     if (thumbnail == WithBoardThumbnail::Yes)
         request.thumbnailSize = boardThumbnailSize(photoSize, model.settings);

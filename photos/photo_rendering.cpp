@@ -35,7 +35,7 @@ QImage framedThumbnail(const QImage& displayed, QSize size)
     return panel;
 }
 
-Result<RenderedPhoto> renderPhotoFile(const QString& path, const RenderRequest& request)
+Result<RenderedPhoto> renderPhotoFile(const QString& path, const PhotoRenderRequest& request)
 {
     using R = Result<RenderedPhoto>;
     const Result<QByteArray> bytes = readPhotoFile(path);

@@ -19,7 +19,7 @@ QImage fittedCanvas(const QImage& displayed, const FitGeometry& geometry);
 QImage framedThumbnail(const QImage& displayed, QSize size);
 
 // What one decode of a photo file is to deliver.
-struct RenderRequest {
+struct PhotoRenderRequest {
     std::optional<FitGeometry> fit;       // the fitted canvas
     std::optional<QSize> thumbnailSize;   // the framed board thumbnail, photo part of this size
 };
@@ -32,6 +32,6 @@ struct RenderedPhoto {
 // Reads and decodes the photo once, at the smallest DCT scale that covers every requested
 // picture, and makes them from that one decode. The message names the file when it cannot be
 // read or decoded.
-Result<RenderedPhoto> renderPhotoFile(const QString& path, const RenderRequest& request);
+Result<RenderedPhoto> renderPhotoFile(const QString& path, const PhotoRenderRequest& request);
 
 }  // namespace xc

@@ -27,18 +27,17 @@ FrameCompositor::FrameCompositor(AlbumModel& model, RenderState& state, Template
 {
 }
 
-bool FrameCompositor::probe(const char* prefix)
+void FrameCompositor::probe(const char* prefix)
 {
     if (m_host.hasMovie()) {
         m_state.probeText = QString::fromLatin1(prefix) + QString::number(m_host.player()->TotalFrames());
-        return true;
+        return;
     }
     // Without a movie only the closing template's failure is left: the album holds its picture.
     if (m_state.closingLoaded)
-        return true;
+        return;
     m_errorLog.add(m_state.probeText + QStringLiteral(" : 错误"));
     m_sequence.loadNext();
-    return false;
 }
 
 QImage& FrameCompositor::freeCanvas()
@@ -63,14 +62,13 @@ bool FrameCompositor::templateEnded() const
     return m_state.templateFrame > total - 2 || (m_state.frameLimit >= 0 && m_state.templateFrame + 1 >= m_state.frameLimit);
 }
 
+// The player paints the movie alone, so the overlays never enter the next start picture.
 void FrameCompositor::handOverToNextTemplate()
 {
-    m_overlays.hide();
     QImage lastFrame;
     m_host.player()->paintFrame(lastFrame);
     if (const Status written = m_startPicture.write(lastFrame.convertToFormat(QImage::Format_RGB32)); !written.ok())
         m_errorLog.add(written.error());
-    m_overlays.show(m_model);
     m_sequence.loadNext();
 }
 

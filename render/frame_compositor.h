@@ -28,7 +28,7 @@ public:
     QImage composeNext();
 
 private:
-    bool probe(const char* prefix);
+    void probe(const char* prefix);
     QImage& freeCanvas();
     bool templateEnded() const;
     void handOverToNextTemplate();

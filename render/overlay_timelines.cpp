@@ -52,7 +52,6 @@ QStringList OverlayTimelines::prepare(AlbumModel& model, const AlbumPlan& plan, 
 {
     QStringList problems;
     m_plan = &plan;
-    m_lyricsChoice = lyricsChoice;
     m_showLrc = lrcLinesShown(model, lyricsChoice);
     m_showKaraoke = karaokeShown(model, lyricsChoice);
     m_lyricClock = 0;

@@ -90,7 +90,6 @@ private:
 
     QSize m_surface;
     const AlbumPlan* m_plan = nullptr;
-    QString m_lyricsChoice;
     bool m_showLrc = false;       // LRC lines run in this render
     bool m_showKaraoke = false;   // the karaoke display runs in this render
 

@@ -18,7 +18,6 @@ namespace xc {
 
 namespace {
 
-const QSize canvasSize(1920, 1080);
 // Bar 2 restarts after every hundred frames.
 constexpr int barTwoCycle = 100;
 
@@ -31,7 +30,7 @@ void keepLargeBuffersOutOfTheHeap() { mallopt(M_MMAP_THRESHOLD, 1024 * 1024); }
 }  // namespace
 
 RenderJob::RenderJob(AlbumModel& model, const Workspace& workspace, RenderRequest request)
-    : m_model(model), m_workspace(workspace), m_request(std::move(request)), m_overlays(canvasSize)
+    : m_model(model), m_workspace(workspace), m_request(std::move(request)), m_overlays(kAlbumCanvas)
 {
 }
 
@@ -68,8 +67,8 @@ RenderResult RenderJob::run()
     m_progress = RenderProgress{};
 
     StartPicture startPicture(m_workspace, m_model.settings);
-    Result<QImage> designed = StartPicture::designed(m_workspace, canvasSize);
-    QImage first = designed.ok() ? designed.value() : QImage(canvasSize, QImage::Format_RGB32);
+    Result<QImage> designed = StartPicture::designed(m_workspace, kAlbumCanvas);
+    QImage first = designed.ok() ? designed.value() : QImage(kAlbumCanvas, QImage::Format_RGB32);
     if (!designed.ok()) {
         m_errorLog.add(designed.error());
         first.fill(Qt::black);
@@ -86,7 +85,7 @@ RenderResult RenderJob::run()
     for (const QString& problem : m_overlays.prepare(m_model, m_plan, m_request.lyricsType))
         m_errorLog.add(problem);
 
-    TemplateHost host(canvasSize, m_hostLog, m_errorLog);
+    TemplateHost host(kAlbumCanvas, m_hostLog, m_errorLog);
     TemplateSequence sequence(m_model, m_workspace, m_plan, m_state, host, m_overlays);
     FrameCompositor compositor(m_model, m_state, host, sequence, m_overlays, startPicture, m_errorLog);
     sequence.loadNext();

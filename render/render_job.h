@@ -72,7 +72,6 @@ public:
     // "停止制作": the conversion stops at the next frame. Safe from any thread and from a signal
     // handler (it only sets the flag).
     void stop() { m_stopRequested.store(true); }
-    std::atomic<bool>& stopFlag() { return m_stopRequested; }
 
     const AlbumPlan& plan() const { return m_plan; }
     const RenderState& state() const { return m_state; }

@@ -1,19 +1,16 @@
 #include "render/start_picture.h"
 
 #include "core/album_settings.h"
-#include "core/file_ops.h"
 #include "core/workspace.h"
+#include "photos/photo_fitting.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
-#include <QImageWriter>
 
 namespace xc {
 
 namespace {
 
-constexpr int startPictureQuality = 90;
 const QString designedStartPicture = QStringLiteral("smxcwjj/pictures/start.jpg");
 
 }  // namespace
@@ -39,13 +36,9 @@ Result<QImage> StartPicture::designed(const Workspace& workspace, QSize canvas)
 Status StartPicture::write(const QImage& picture)
 {
     m_current = picture;
-    if (!ensureFolder(QFileInfo(m_path).absolutePath()))
-        return Status::failure(folderNotCreatedMessage(QFileInfo(m_path).absolutePath()));
-    QFile::remove(m_temporaryPath);
-    QImageWriter writer(m_temporaryPath, "jpeg");
-    writer.setQuality(startPictureQuality);
-    if (!writer.write(picture))
-        return Status::failure(QStringLiteral("无法写入开始画面：%1（%2）").arg(m_temporaryPath, writer.errorString()));
+    // Written whole under the working name first, so a movie never reads half a picture.
+    if (Status written = writeFittedPhoto(picture, m_temporaryPath); !written.ok())
+        return written;
     QFile::remove(m_path);
     if (!QFile::rename(m_temporaryPath, m_path))
         return Status::failure(QStringLiteral("无法写入开始画面：%1").arg(m_path));

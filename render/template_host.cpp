@@ -16,10 +16,7 @@ TemplateHost::~TemplateHost() = default;
 
 void TemplateHost::recreatePlayer()
 {
-    if (m_player) {
-        m_player.reset();
-        m_hostLog.add(QStringLiteral("卸载模板播放器完成"));
-    }
+    release();
     m_player = std::make_unique<FlashTemplatePlayer>(m_hostSize);
     QObject::connect(m_player.get(), &FlashTemplatePlayer::FSCommand, [this](const QString& command, const QString&) {
         if (command == movie::startPictureCommand)
