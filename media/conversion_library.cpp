@@ -73,13 +73,8 @@ qint64 ConversionLibrary::sampleCount() const
     const int rate = outputSampleRate(m_settings);
     qint64 total = 0;
     for (const QString& song : m_audioList) {
-        const QString key = QString::number(rate) + QLatin1Char('|') + song;
-        auto cached = m_songSamples.constFind(key);
-        if (cached == m_songSamples.constEnd()) {
-            const auto counted = ffmpeg::songSampleCount(song, rate);
-            cached = m_songSamples.insert(key, counted.ok() ? counted.value() : 0);
-        }
-        total += cached.value();
+        const auto counted = ffmpeg::songSampleCount(song, rate);
+        total += counted.ok() ? counted.value() : 0;
     }
     return total;
 }

@@ -2,7 +2,6 @@
 
 #include "media/conversion_output_plan.h"
 
-#include <QHash>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -101,7 +100,6 @@ public:
     void setVideoFileName(const QString& path) { m_settings.videoFileName = path; }
     // The sound goes into the video file; this name must be that file's or empty.
     void setAudioFileName(const QString& path) { m_settings.audioFileName = path; }
-    const ConversionSettings& settings() const { return m_settings; }
 
     // Runs the whole conversion; returns when it is done, has failed or was aborted. The output
     // file is complete and closed in every case it was opened.
@@ -121,7 +119,6 @@ private:
     ConversionSettings m_settings;
     QStringList m_videoList;
     QStringList m_audioList;
-    mutable QHash<QString, qint64> m_songSamples;  // by output rate and path
     Source m_videoSource;
     VideoFunction m_videoFunction;
     Source m_audioSource;

@@ -55,7 +55,6 @@ void planDiscVideo(OutputPlan& plan, const ConversionSettings& settings)
     case OutputKind::Vcd:
         video.codecName = QStringLiteral("mpeg1video");
         video.bitRate = scaledRate(6000000, kVcdCapArea, video.size, 1150000);
-        video.maxRate = video.bitRate;
         applyLimits(video, settings.bitRateLimits);
         // Constant rate as on the disc; the buffer holds the same time as the standard's.
         video.maxRate = video.minRate = video.bitRate;
@@ -156,10 +155,8 @@ int outputSampleRate(const ConversionSettings& settings)
 QSize outputPictureSize(const ConversionSettings& settings)
 {
     const QSize cap = settings.frameFormat;
-    QSize size = settings.outputSize.isValid() && !settings.outputSize.isEmpty() ? settings.outputSize
-                 : cap.isValid() && !cap.isEmpty()                               ? cap
-                                                                                  : kAlbumCanvas;
-    if (cap.isValid() && !cap.isEmpty())
+    QSize size = !settings.outputSize.isEmpty() ? settings.outputSize : !cap.isEmpty() ? cap : kAlbumCanvas;
+    if (!cap.isEmpty())
         size = size.boundedTo(cap);
     return {size.width() & ~1, size.height() & ~1};
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 // FFmpeg handles owned by RAII, and FFmpeg error codes made readable. Included only by the
-// conversion adapter's sources, so no other part of the program sees an FFmpeg header.
+// media adapters' sources, so no other part of the program sees an FFmpeg header.
 
 extern "C" {
 #include <libavcodec/avcodec.h>

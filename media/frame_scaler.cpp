@@ -1,6 +1,5 @@
 #include "media/frame_scaler.h"
 
-#include <QtEndian>
 
 namespace xc::ffmpeg {
 

@@ -37,7 +37,6 @@ bool isImageAsset(const QJsonObject& asset)
 MovieImageAsset describeImageAsset(const QJsonObject& asset, const QDir& movieFolder)
 {
     MovieImageAsset image;
-    image.id = asset.value(QStringLiteral("id")).toString();
     image.box = QSize(asset.value(QStringLiteral("w")).toInt(), asset.value(QStringLiteral("h")).toInt());
     const QString name = asset.value(QStringLiteral("p")).toString();
     if (name.startsWith(QStringLiteral("data:"))) {

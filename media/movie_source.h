@@ -12,7 +12,6 @@ namespace xc {
 
 // An image asset of a movie: where its picture comes from and the box it is drawn into.
 struct MovieImageAsset {
-    QString id;
     QString picturePath;     // resolved file path; empty for an embedded picture
     QByteArray embeddedData; // the decoded bytes of a "data:" picture
     QSize box;               // the asset's declared w × h (empty when it declares none)

@@ -99,7 +99,6 @@ struct SongPcmDecoder::State {
     ResampleContextPtr resampler;
     PacketPtr packet{av_packet_alloc()};
     FramePtr frame{av_frame_alloc()};
-    int outRate = 44100;
     int outChannels = 2;
     bool inputDone = false;
     bool ended = false;
@@ -129,7 +128,6 @@ Result<std::unique_ptr<SongPcmDecoder>> SongPcmDecoder::open(const QString& path
         return Out::failure(song.error());
     auto state = std::make_unique<State>();
     state->song = std::move(song.value());
-    state->outRate = sampleRate;
     state->outChannels = channels;
 
     const AVCodecParameters* parameters = state->song.format->streams[state->song.stream]->codecpar;
@@ -162,8 +160,6 @@ Result<std::unique_ptr<SongPcmDecoder>> SongPcmDecoder::open(const QString& path
     return Out::success(std::unique_ptr<SongPcmDecoder>(new SongPcmDecoder(std::move(state))));
 }
 
-int SongPcmDecoder::sampleRate() const { return d->outRate; }
-int SongPcmDecoder::channels() const { return d->outChannels; }
 
 bool SongPcmDecoder::decodeInto(QByteArray& pcm, qsizetype minBytes)
 {

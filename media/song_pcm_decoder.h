@@ -23,8 +23,6 @@ public:
     SongPcmDecoder(const SongPcmDecoder&) = delete;
     SongPcmDecoder& operator=(const SongPcmDecoder&) = delete;
 
-    int sampleRate() const;
-    int channels() const;
 
     // Appends decoded samples to `pcm` until it holds at least `minBytes` or the song ends.
     // Returns false once the song has ended (the samples up to the end are appended).

@@ -1,14 +1,10 @@
 #include "tests/conversion/media_probe.h"
 
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-}
+#include "media/ffmpeg_utils.h"
 
 #include <QFile>
 
 #include <cstdio>
-#include <memory>
 #include <mutex>
 
 namespace xc::test {
@@ -29,13 +25,6 @@ void collectLog(void* object, int level, const char* format, va_list arguments)
     if (logSink != nullptr)
         logSink->append(QString::fromUtf8(line).trimmed());
 }
-
-struct InputCloser {
-    void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
-};
-struct CodecFree {
-    void operator()(AVCodecContext* context) const { avcodec_free_context(&context); }
-};
 
 }  // namespace
 
@@ -77,12 +66,12 @@ ProbedFile probeFile(const QString& path)
     AVFormatContext* raw = nullptr;
     if (avformat_open_input(&raw, QFile::encodeName(path).constData(), nullptr, nullptr) < 0)
         return probed;
-    std::unique_ptr<AVFormatContext, InputCloser> input(raw);
+    const ffmpeg::InputContextPtr input(raw);
     if (avformat_find_stream_info(raw, nullptr) < 0)
         return probed;
     probed.opened = true;
 
-    std::vector<std::unique_ptr<AVCodecContext, CodecFree>> decoders(raw->nb_streams);
+    std::vector<ffmpeg::CodecContextPtr> decoders(raw->nb_streams);
     for (unsigned i = 0; i < raw->nb_streams; ++i) {
         const AVStream* stream = raw->streams[i];
         ProbedStream info;
@@ -107,8 +96,10 @@ ProbedFile probeFile(const QString& path)
             decoders[i].reset();
     }
 
-    AVPacket* packet = av_packet_alloc();
-    AVFrame* frame = av_frame_alloc();
+    const ffmpeg::PacketPtr packetOwner(av_packet_alloc());
+    const ffmpeg::FramePtr frameOwner(av_frame_alloc());
+    AVPacket* packet = packetOwner.get();
+    AVFrame* frame = frameOwner.get();
     auto drain = [&](unsigned index) {
         while (avcodec_receive_frame(decoders[index].get(), frame) >= 0) {
             ProbedStream& info = probed.streams[index];
@@ -133,8 +124,6 @@ ProbedFile probeFile(const QString& path)
             drain(i);
         }
     }
-    av_frame_free(&frame);
-    av_packet_free(&packet);
     probed.messages = log.messages();
     return probed;
 }

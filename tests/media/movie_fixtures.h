@@ -30,6 +30,8 @@ QJsonObject transformOf(const LayerTransform& transform);
 QJsonObject imageAsset(const QString& id, QSize box, const QString& folder, const QString& file);
 QJsonObject imageLayer(const QString& refId, const LayerTransform& transform, int frames);
 // A shape layer of one group: `items` (paths, fills, strokes) then the group transform.
+// The items of a shape layer, as a brace list.
+inline QJsonArray shapes(std::initializer_list<QJsonValue> items) { return QJsonArray(items); }
 QJsonObject shapeLayer(const QJsonArray& items, const LayerTransform& transform, int frames);
 QJsonObject rectangle(QPointF centre, QSizeF size, qreal roundness = 0);
 QJsonObject ellipse(QPointF centre, QSizeF size);

@@ -12,15 +12,13 @@ using test::LayerTransform;
 constexpr int frames = 12;
 const QSize canvas(640, 360);
 
-QJsonArray shapes(std::initializer_list<QJsonValue> items) { return QJsonArray(items); }
-
 // Layers that hold still, fade, move as a whole, change shape, or are hidden for a while under
 // a picture that covers the frame: every way a remembered layer can be right or wrong.
 QJsonObject busyMovie()
 {
     LayerTransform still{{0, 0}, {0, 0}};
     const QJsonObject background = test::shapeLayer(
-        shapes({test::rectangle({320, 180}, {660, 380}), test::linearGradientFill({0, 0}, {640, 0}, QColor(30, 40, 90), QColor(200, 120, 60))}), still,
+        test::shapes({test::rectangle({320, 180}, {660, 380}), test::linearGradientFill({0, 0}, {640, 0}, QColor(30, 40, 90), QColor(200, 120, 60))}), still,
         frames);
 
     QJsonArray rings;
@@ -38,7 +36,7 @@ QJsonObject busyMovie()
     ks.insert("o", test::linear(100, 3, 55, frames - 1));
     ringLayer.insert("ks", ks);
 
-    QJsonObject growing = test::shapeLayer(shapes({test::ellipse({500, 90}, {60, 40}), test::fill(QColor(250, 250, 240))}), still, frames);
+    QJsonObject growing = test::shapeLayer(test::shapes({test::ellipse({500, 90}, {60, 40}), test::fill(QColor(250, 250, 240))}), still, frames);
     QJsonObject growingShape = growing.value("shapes").toArray().at(0).toObject();
     QJsonArray items = growingShape.value("it").toArray();
     QJsonObject ellipse = items.at(0).toObject();

@@ -74,8 +74,6 @@ struct ShapeScene {
     QJsonArray equivalentLayers = {};
 };
 
-QJsonArray shapes(std::initializer_list<QJsonValue> items) { return QJsonArray(items); }
-
 LayerTransform at(QPointF position, qreal scale = 100, qreal rotation = 0) { return LayerTransform{{0, 0}, position, scale, rotation}; }
 
 QJsonObject withMasks(QJsonObject layer, const QJsonArray& masks)
@@ -92,31 +90,31 @@ QJsonObject withKey(QJsonObject layer, const char* key, int value)
 }
 
 const QSize sceneSize(400, 300);
-const QJsonObject redBlock = test::shapeLayer(shapes({test::rectangle({200, 150}, {300, 200}), test::fill(QColor(220, 40, 40))}), at({0, 0}), 5);
-const QJsonObject whiteDisc = test::shapeLayer(shapes({test::ellipse({200, 150}, {180, 180}), test::fill(Qt::white)}), at({0, 0}), 5);
+const QJsonObject redBlock = test::shapeLayer(test::shapes({test::rectangle({200, 150}, {300, 200}), test::fill(QColor(220, 40, 40))}), at({0, 0}), 5);
+const QJsonObject whiteDisc = test::shapeLayer(test::shapes({test::ellipse({200, 150}, {180, 180}), test::fill(Qt::white)}), at({0, 0}), 5);
 const QJsonObject halfRedBlock =
-    test::shapeLayer(shapes({test::rectangle({200, 150}, {300, 200}), test::fill(QColor(220, 40, 40))}), LayerTransform{{0, 0}, {0, 0}, 100, 0, test::still(50)}, 5);
+    test::shapeLayer(test::shapes({test::rectangle({200, 150}, {300, 200}), test::fill(QColor(220, 40, 40))}), LayerTransform{{0, 0}, {0, 0}, 100, 0, test::still(50)}, 5);
 const QJsonObject insideDisc = test::mask("a", test::circlePath({200, 150}, 90));
 const QJsonObject outsideDisc = test::mask("s", test::circlePath({200, 150}, 90));
-const QJsonObject greyDisc = test::shapeLayer(shapes({test::ellipse({200, 150}, {180, 180}), test::fill(QColor(128, 128, 128))}), at({0, 0}), 5);
+const QJsonObject greyDisc = test::shapeLayer(test::shapes({test::ellipse({200, 150}, {180, 180}), test::fill(QColor(128, 128, 128))}), at({0, 0}), 5);
 
 std::vector<ShapeScene> shapeScenes()
 {
     const QJsonObject precompAsset{
         {"id", "group"},
-        {"layers", QJsonArray{withKey(test::shapeLayer(shapes({test::rectangle({150, 150}, {160, 160}), test::fill(Qt::green)}), at({0, 0}), 5), "ind", 1),
-                              withKey(test::shapeLayer(shapes({test::rectangle({230, 170}, {160, 160}), test::fill(Qt::blue)}), at({0, 0}), 5), "ind", 2)}}};
+        {"layers", QJsonArray{withKey(test::shapeLayer(test::shapes({test::rectangle({150, 150}, {160, 160}), test::fill(Qt::green)}), at({0, 0}), 5), "ind", 1),
+                              withKey(test::shapeLayer(test::shapes({test::rectangle({230, 170}, {160, 160}), test::fill(Qt::blue)}), at({0, 0}), 5), "ind", 2)}}};
     QJsonObject precompLayer{{"ddd", 0}, {"ty", 0}, {"nm", "group"}, {"refId", "group"}, {"sr", 1}, {"ip", 0}, {"op", 5}, {"st", 0},
                              {"w", 400}, {"h", 300}, {"ks", test::transformOf(LayerTransform{{0, 0}, {0, 0}, 100, 0, test::still(50)})}};
     return {
         {"FillsStrokesAndTransforms",
-         {test::shapeLayer(shapes({test::ellipse({0, 0}, {120, 80}), test::stroke(QColor(250, 220, 0), 9), test::fill(QColor(30, 160, 90))}),
+         {test::shapeLayer(test::shapes({test::ellipse({0, 0}, {120, 80}), test::stroke(QColor(250, 220, 0), 9), test::fill(QColor(30, 160, 90))}),
                            at({140, 120}, 120, 30), 5),
-          test::shapeLayer(shapes({test::rectangle({0, 0}, {200, 120}, 24), test::fill(QColor(40, 90, 220))}), at({250, 180}, 90, -15), 5)}},
+          test::shapeLayer(test::shapes({test::rectangle({0, 0}, {200, 120}, 24), test::fill(QColor(40, 90, 220))}), at({250, 180}, 90, -15), 5)}},
         {"Gradients",
-         {test::shapeLayer(shapes({test::ellipse({300, 100}, {160, 160}), test::radialGradientFill({300, 100}, 80, Qt::white, QColor(200, 0, 100))}),
+         {test::shapeLayer(test::shapes({test::ellipse({300, 100}, {160, 160}), test::radialGradientFill({300, 100}, 80, Qt::white, QColor(200, 0, 100))}),
                            at({0, 0}), 5),
-          test::shapeLayer(shapes({test::rectangle({200, 150}, {360, 260}), test::linearGradientFill({20, 0}, {380, 0}, Qt::yellow, Qt::blue)}),
+          test::shapeLayer(test::shapes({test::rectangle({200, 150}, {360, 260}), test::linearGradientFill({20, 0}, {380, 0}, Qt::yellow, Qt::blue)}),
                            at({0, 0}), 5)}},
         {"AddMask", {withMasks(redBlock, {insideDisc})}},
         {"SubtractMask", {withMasks(redBlock, {outsideDisc})}},
