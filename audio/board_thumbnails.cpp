@@ -184,8 +184,8 @@ Status saveBoardTile(const Workspace& workspace, const AlbumSettings& settings, 
                      const QString& name)
 {
     const QString folder = boardThumbnailFolder(workspace, board);
-    if (!ensureFolder(folder))
-        return Status::failure(folderNotCreatedMessage(folder));
+    if (Status made = makeFolder(folder); !made.ok())
+        return made;
     const QString path = boardThumbnailPath(workspace, settings, board, number);
     // The content is a bitmap whatever the configured extension says.
     if (!drawBoardTile(board, name).save(path, "BMP"))

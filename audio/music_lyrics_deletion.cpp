@@ -57,7 +57,7 @@ Status deleteAllSongs(AlbumModel& model, const Workspace& workspace)
     model.settings.selectedId = kw::none;
     resetAlbumLengthOptions(model.settings);
     const QString folder = boardThumbnailFolder(workspace, AudioBoard::Music);
-    return wipeAndRecreate(workspace, folder) ? Status::success() : Status::failure(folderNotCreatedMessage(folder));
+    return recreateFolder(workspace, folder);
 }
 
 void deleteLyrics(AlbumModel& model, const Workspace& workspace, qsizetype row, LrcTimedLines& timedLines)
@@ -79,7 +79,7 @@ Status deleteAllLyrics(AlbumModel& model, const Workspace& workspace, LrcTimedLi
     timedLines.clear();
     model.settings.selectedId = kw::none;
     const QString folder = boardThumbnailFolder(workspace, AudioBoard::Lyrics);
-    return wipeAndRecreate(workspace, folder) ? Status::success() : Status::failure(folderNotCreatedMessage(folder));
+    return recreateFolder(workspace, folder);
 }
 
 }  // namespace xc

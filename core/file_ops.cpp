@@ -62,6 +62,21 @@ bool wipeAndRecreate(const Workspace& workspace, const QString& folder)
     return ensureFolder(folder);
 }
 
+Status makeFolder(const QString& folder)
+{
+    return ensureFolder(folder) ? Status::success() : Status::failure(folderNotCreatedMessage(folder));
+}
+
+Status recreateFolder(const Workspace& workspace, const QString& folder)
+{
+    return wipeAndRecreate(workspace, folder) ? Status::success() : Status::failure(folderNotCreatedMessage(folder));
+}
+
+Status fileNotWritten(const QString& path)
+{
+    return Status::failure(QStringLiteral("无法写入文件：%1（请检查磁盘空间和写入权限）").arg(QDir::toNativeSeparators(path)));
+}
+
 bool renameIfExists(const QString& from, const QString& to)
 {
     if (!QFileInfo::exists(from))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -28,5 +30,12 @@ bool renameIfExists(const QString& from, const QString& to);
 
 // The message shown when a folder of the data tree cannot be created.
 QString folderNotCreatedMessage(const QString& folder);
+
+// ensureFolder and wipeAndRecreate, failing with folderNotCreatedMessage.
+Status makeFolder(const QString& folder);
+Status recreateFolder(const Workspace& workspace, const QString& folder);
+
+// The failure of a data-tree file that could not be written (full disk, no permission).
+Status fileNotWritten(const QString& path);
 
 }  // namespace xc

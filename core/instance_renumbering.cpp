@@ -8,10 +8,7 @@ namespace xc {
 
 namespace {
 
-QString instanceFolder(const Workspace& ws, const QString& n)
-{
-    return ws.path(paths::templateWorkArea) + QStringLiteral("tp_wjj_") + n;
-}
+QString instanceFolder(const Workspace& ws, const QString& n) { return instanceFolderPrefix(ws) + n; }
 
 QString parkedFolder(const Workspace& ws, const QString& n)
 {
@@ -39,7 +36,7 @@ void renumberInstances(AlbumModel& model, const Workspace& workspace)
         const QString old = photos[r].templateFolder;
         const QString next = QString::number(++m);
         const QString parked = parkedFolder(workspace, old);
-        renameIfExists(parked + QStringLiteral("/w_j_") + old + ext1, parked + QStringLiteral("/w_j_") + next + ext1);
+        renameIfExists(parked + QLatin1Char('/') + instanceMovieName(old, ext1), parked + QLatin1Char('/') + instanceMovieName(next, ext1));
         renameIfExists(parked, instanceFolder(workspace, next));
         for (qsizetype x = r; x < photos.count(); ++x) {
             if (photos[x].thumbDone.isEmpty() && photos[x].templateFolder == old) {

@@ -21,4 +21,19 @@ bool Workspace::containsPath(const QString& absolutePath) const
     return clean == root || clean.startsWith(root + QLatin1Char('/'));
 }
 
+QString instanceFolderPrefix(const Workspace& workspace)
+{
+    return workspace.path(paths::templateWorkArea) + QStringLiteral("tp_wjj_");
+}
+
+QString instanceFolderPath(const Workspace& workspace, const QString& instance)
+{
+    return instanceFolderPrefix(workspace) + instance + QLatin1Char('/');
+}
+
+QString instanceMovieName(const QString& instance, const QString& movieExtension)
+{
+    return QStringLiteral("w_j_") + instance + movieExtension;
+}
+
 }  // namespace xc

@@ -45,4 +45,10 @@ inline const QString unusedArea = QStringLiteral("smxcwjj/wj_x_g_c_l_1/wj_x_g_c_
 inline const QString samples = QStringLiteral("yinyuegeci/");
 }  // namespace paths
 
+// Template instance n works in the folder instanceFolderPrefix + n + "/", its movie named
+// instanceMovieName(n) inside.
+QString instanceFolderPrefix(const Workspace& workspace);  // ".../tp_wjj/tp_wjj/tp_wjj_"
+QString instanceFolderPath(const Workspace& workspace, const QString& instance);
+QString instanceMovieName(const QString& instance, const QString& movieExtension);  // "w_j_" + n + ext1
+
 }  // namespace xc

@@ -9,7 +9,7 @@ namespace xc {
 QString instanceMoviePath(const Workspace& workspace, const QString& extension, int instance)
 {
     const QString n = QString::number(instance);
-    return instanceFolderPath(workspace, n) + QStringLiteral("w_j_") + n + extension;
+    return instanceFolderPath(workspace, n) + instanceMovieName(n, extension);
 }
 
 QList<RenderTemplateRecord> buildTemplateInstances(const AlbumModel& model, const Workspace& workspace)

@@ -33,8 +33,8 @@ QSize boardThumbnailSize(QSize displayed, const AlbumSettings& settings)
 
 Status saveBoardThumbnail(const QImage& framed, const QString& path)
 {
-    if (!ensureFolder(QFileInfo(path).absolutePath()))
-        return Status::failure(folderNotCreatedMessage(QFileInfo(path).absolutePath()));
+    if (Status made = makeFolder(QFileInfo(path).absolutePath()); !made.ok())
+        return made;
     if (!framed.save(path, "BMP"))
         return Status::failure(QStringLiteral("无法写入缩略图：%1").arg(QDir::toNativeSeparators(path)));
     return Status::success();

@@ -131,8 +131,8 @@ Status deleteAllPhotos(AlbumModel& model, const Workspace& workspace)
     // With the table empty this clears the staging and swap tables and the candidate pools.
     finishDeletion(model, workspace);
     for (const QString& folder : {workspace.path(paths::photoThumbnails), workspace.path(paths::templateWorkArea)}) {
-        if (!wipeAndRecreate(workspace, folder))
-            return Status::failure(folderNotCreatedMessage(folder));
+        if (Status made = recreateFolder(workspace, folder); !made.ok())
+            return made;
     }
     return Status::success();
 }

@@ -9,7 +9,6 @@
 #include "photos/photo_rendering.h"
 #include "templates/materialisation.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -17,20 +16,10 @@ namespace xc {
 
 namespace {
 
-Status ensureParent(const QString& path)
-{
-    const QString folder = QFileInfo(path).absolutePath();
-    return ensureFolder(folder) ? Status::success() : Status::failure(folderNotCreatedMessage(folder));
-}
-
-Status notWritten(const QString& path) { return Status::failure(fileNotWrittenMessage(path)); }
+Status ensureParent(const QString& path) { return makeFolder(QFileInfo(path).absolutePath()); }
 
 }  // namespace
 
-QString fileNotWrittenMessage(const QString& path)
-{
-    return QStringLiteral("无法写入文件：%1（请检查磁盘空间和写入权限）").arg(QDir::toNativeSeparators(path));
-}
 
 FitGeometry importFitGeometry(const PhotoRecord& row, const AlbumSettings& settings)
 {
@@ -62,7 +51,7 @@ Status writeFittedPhoto(const QImage& canvas, const QString& path)
         return parent;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(jpeg.value()) != jpeg.value().size() || !file.commit())
-        return notWritten(path);
+        return fileNotWritten(path);
     return Status::success();
 }
 
@@ -70,7 +59,7 @@ Status writeScratchBitmap(const QImage& canvas, const QString& path)
 {
     if (Status parent = ensureParent(path); !parent.ok())
         return parent;
-    return canvas.save(path, "BMP") ? Status::success() : notWritten(path);
+    return canvas.save(path, "BMP") ? Status::success() : fileNotWritten(path);
 }
 
 Result<QImage> fitReplacementPhoto(const AlbumModel& model, const Workspace& workspace, const QString& photoPath, qsizetype row,
@@ -81,7 +70,7 @@ Result<QImage> fitReplacementPhoto(const AlbumModel& model, const Workspace& wor
     if (!info.ok())
         return R::failure(info.error());
     const PhotoRecord& slotRow = model.photos[row];
-    const QSize photoSize = recordedSize(info.value());
+    const QSize photoSize = info.value().displayed;
     PhotoRenderRequest request;
     request.fit = replacementFitGeometry(photoSize, slotSizeOf(slotRow.slotWidth, slotRow.slotHeight));
     if (thumbnail == WithBoardThumbnail::Yes)

@@ -27,9 +27,6 @@ QString fittedPhotoPath(const Workspace& workspace, const AlbumSettings& setting
 QString importScratchPath(const Workspace& workspace, const AlbumSettings& settings);
 QString replacementScratchPath(const Workspace& workspace);
 
-// The message when a working file cannot be written.
-QString fileNotWrittenMessage(const QString& path);
-
 // Writes a fitted canvas as a baseline JPEG of quality 90.
 Status writeFittedPhoto(const QImage& canvas, const QString& path);
 

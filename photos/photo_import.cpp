@@ -68,18 +68,18 @@ private:
     Status moveStagedPictures(const AlbumModel& work, const QString& stagingFolder) const
     {
         const QString thumbnails = m_workspace.path(paths::photoThumbnails);
-        if (!ensureFolder(thumbnails))
-            return Status::failure(folderNotCreatedMessage(thumbnails));
+        if (Status made = makeFolder(thumbnails); !made.ok())
+            return made;
         for (qsizetype row = m_firstNewRow; row < work.photos.count(); ++row) {
             const QString thumbnail = boardThumbnailPath(m_workspace, work.settings, row + 1);
             const QString fitted = fittedPhotoPath(m_workspace, work.settings, work.photos[row]);
             if (!moveOver(stagedThumbnailPath(stagingFolder, row), thumbnail))
-                return notWritten(thumbnail);
+                return fileNotWritten(thumbnail);
             if (!moveOver(stagedFittedPath(stagingFolder, row), fitted))
-                return notWritten(fitted);
+                return fileNotWritten(fitted);
         }
         const QString scratch = importScratchPath(m_workspace, work.settings);
-        return moveOver(stagedScratchPath(stagingFolder), scratch) ? Status::success() : notWritten(scratch);
+        return moveOver(stagedScratchPath(stagingFolder), scratch) ? Status::success() : fileNotWritten(scratch);
     }
 
     void discard(const AlbumModel& work) const
@@ -92,8 +92,6 @@ private:
         if (!m_closingExisted)
             deleteTree(m_workspace, QFileInfo(closingMoviePath(m_workspace, work.settings)).absolutePath());
     }
-
-    static Status notWritten(const QString& path) { return Status::failure(fileNotWrittenMessage(path)); }
 
     const Workspace& m_workspace;
     qsizetype m_firstNewRow;
@@ -123,8 +121,8 @@ Status importPhotos(AlbumModel& model, const Workspace& workspace, const QString
     // The pictures are made in a staging folder beside the work area, so a photo that cannot be
     // decoded stops the import before anything of the album has changed.
     const QString templateRoot = workspace.path(paths::templateRoot);
-    if (!ensureFolder(templateRoot))
-        return Status::failure(folderNotCreatedMessage(templateRoot));
+    if (Status made = makeFolder(templateRoot); !made.ok())
+        return made;
     QTemporaryDir staging(templateRoot + QStringLiteral("dr_XXXXXX"));
     if (!staging.isValid())
         return Status::failure(folderNotCreatedMessage(templateRoot));

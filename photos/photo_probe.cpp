@@ -11,14 +11,6 @@ QString orientationOf(QSize displayed)
     return displayed.width() < displayed.height() ? kw::portraitPhoto : kw::landscapePhoto;
 }
 
-QSize recordedSize(const PhotoInfo& info)
-{
-    const auto wide = [](QSize s) { return s.width() > s.height(); };
-    const auto tall = [](QSize s) { return s.width() < s.height(); };
-    const bool opposite = (wide(info.decoded) && tall(info.displayed)) || (tall(info.decoded) && wide(info.displayed));
-    return opposite ? info.decoded.transposed() : info.decoded;
-}
-
 Result<PhotoRecord> probeStagingRow(const QString& path, int seq)
 {
     const Result<PhotoInfo> info = probePhotoFile(path);
@@ -26,7 +18,8 @@ Result<PhotoRecord> probeStagingRow(const QString& path, int seq)
         return Result<PhotoRecord>::failure(info.error());
     const QFileInfo file(path);
     const QString fileName = file.fileName();
-    const QSize size = recordedSize(info.value());
+    // The recorded size is the shown one: an EXIF turn that exchanges the axes exchanges them.
+    const QSize size = info.value().displayed;
     PhotoRecord row;
     row.seq = QString::number(seq);
     row.path = path;

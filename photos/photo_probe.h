@@ -12,10 +12,6 @@ namespace xc {
 // than wide.
 QString orientationOf(QSize displayed);
 
-// The width and height recorded for a photo: as decoded, exchanged when the shown picture and
-// the decoded one have opposite orientations (a square decoded picture is kept as it is).
-QSize recordedSize(const PhotoInfo& info);
-
 // A staging row for a photo file: seq, path, name (the file name without its last four
 // characters), ext (with its dot, case kept), the recorded size and the orientation; the
 // template columns empty. Reads the header only; a file that is not a JPEG is refused.

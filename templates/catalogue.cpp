@@ -55,8 +55,8 @@ QStringList listPackages(const QString& folder)
 Status scanAndPair(AlbumModel& model, const Workspace& workspace, CatalogueReport& report)
 {
     const QString scratch = workspace.path(paths::parameterScratch);
-    if (!wipeAndRecreate(workspace, scratch))
-        return Status::failure(folderNotCreatedMessage(scratch));
+    if (Status made = recreateFolder(workspace, scratch); !made.ok())
+        return made;
     model.scanPaths.clear();
     model.scanNumbering.clear();
     model.scanParameters.clear();

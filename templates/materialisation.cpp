@@ -15,17 +15,7 @@ QString closingFolderPath(const Workspace& workspace)
     return workspace.path(paths::templateWorkArea) + QStringLiteral("tp_wjj_zuihou/");
 }
 
-Status ensure(const QString& folder)
-{
-    return ensureFolder(folder) ? Status::success() : Status::failure(folderNotCreatedMessage(folder));
-}
-
 }  // namespace
-
-QString instanceFolderPath(const Workspace& workspace, const QString& instance)
-{
-    return workspace.path(paths::templateWorkArea) + QStringLiteral("tp_wjj_") + instance + QLatin1Char('/');
-}
 
 QString closingMoviePath(const Workspace& workspace, const AlbumSettings& settings)
 {
@@ -41,14 +31,14 @@ Status materialiseTemplates(AlbumModel& model, const Workspace& workspace, Progr
         deleteTree(workspace, workArea);
         deleteTree(workspace, pictures);
         for (const QString& folder : {workArea, pictures}) {
-            if (Status made = ensure(folder); !made.ok())
+            if (Status made = makeFolder(folder); !made.ok())
                 return made;
         }
         settings.materialiseSwitch = kw::off;
     }
     progress.advance();
 
-    if (Status made = ensure(workspace.path(paths::movieScratch)); !made.ok())
+    if (Status made = makeFolder(workspace.path(paths::movieScratch)); !made.ok())
         return made;
     int counter = settings.decodeRunCounter.toInt() + 1;
     for (const PhotoRecord& row : model.photos) {
@@ -56,20 +46,20 @@ Status materialiseTemplates(AlbumModel& model, const Workspace& workspace, Progr
         if (row.thumbDone != kw::notDone)
             continue;
         const QString folder = instanceFolderPath(workspace, row.templateFolder);
-        if (Status made = ensure(folder); !made.ok())
+        if (Status made = makeFolder(folder); !made.ok())
             return made;
         const QString scratch = workspace.path(paths::movieScratch) + QStringLiteral("wj_1_jy") + QString::number(counter);
         // Each new row decodes its instance's movie again, to the same file; the fresh counter
         // keeps the intermediate files of every decode apart.
         const Status decoded =
-            decodePackage(row.templatePackage, scratch, folder + QStringLiteral("w_j_") + row.templateFolder + settings.ext1);
+            decodePackage(row.templatePackage, scratch, folder + instanceMovieName(row.templateFolder, settings.ext1));
         if (!decoded.ok())
             return decoded;
     }
     settings.decodeRunCounter = QString::number(counter);
 
     if (settings.templateCounter != QStringLiteral("0"))
-        settings.templateFolderPrefix = workArea + QStringLiteral("tp_wjj_");
+        settings.templateFolderPrefix = instanceFolderPrefix(workspace);
     return Status::success();
 }
 
@@ -77,9 +67,9 @@ Status materialiseClosingTemplate(const Workspace& workspace, const AlbumSetting
 {
     const QString folder = closingFolderPath(workspace);
     deleteTree(workspace, folder);
-    if (Status made = ensure(folder); !made.ok())
+    if (Status made = makeFolder(folder); !made.ok())
         return made;
-    if (Status made = ensure(workspace.path(paths::movieScratch)); !made.ok())
+    if (Status made = makeFolder(workspace.path(paths::movieScratch)); !made.ok())
         return made;
     return decodePackage(workspace.path(paths::closingPackage),
                          workspace.path(paths::movieScratch) + QStringLiteral("w_j_zuihou"), closingMoviePath(workspace, settings));

@@ -11,9 +11,6 @@ struct AlbumSettings;
 class Progress;
 class Workspace;
 
-// "smxcwjj/tp_wjj/tp_wjj/tp_wjj_" + n + "/": the working folder of template instance n.
-QString instanceFolderPath(const Workspace& workspace, const QString& instance);
-
 // The decoded closing-template movie, "…/tp_wjj_zuihou/w_j_zuihou" + ext1.
 QString closingMoviePath(const Workspace& workspace, const AlbumSettings& settings);
 

@@ -93,12 +93,7 @@ Status decodePackage(const QString& packagePath, const QString& scratchPrefix, c
                                                  : finalPath;
         if (!writeFile(target, decoded.value()))
             return Status::failure(QStringLiteral("无法写入文件 %1").arg(target));
-        if (j < packageLayers) {
-            auto reread = readFile(target);
-            if (!reread.ok())
-                return Status::failure(reread.error());
-            bytes = reread.value();
-        }
+        bytes = std::move(decoded.value());
     }
     return Status::success();
 }

@@ -21,7 +21,7 @@ QByteArray encodeLayer(const QByteArray& decoded);
 QByteArray encodePackage(const QByteArray& payload);
 
 // Decodes a package file: the result of layer j (1 … 22) is written to scratchPrefix + "-" + j +
-// ".rar" and layer j + 1 is read back from there; the payload goes to finalPath.
+// ".rar" and layer j + 1 is decoded from it; the payload goes to finalPath.
 Status decodePackage(const QString& packagePath, const QString& scratchPrefix, const QString& finalPath);
 
 }  // namespace xc

@@ -35,11 +35,6 @@ protected:
     {
         return boardThumbnailPath(tree.workspace(), model.settings, board, number);
     }
-    QByteArray bytesOf(const QString& path) const
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
     QStringList filesIn(AudioBoard board) const
     {
         return QDir(boardThumbnailFolder(tree.workspace(), board)).entryList(QDir::Files, QDir::Name);
@@ -54,8 +49,8 @@ protected:
 
 TEST_F(DeletionTest, DeletingASongRenumbersRowsAndThumbnails)
 {
-    const QByteArray third = bytesOf(thumbnail(AudioBoard::Music, 3));
-    const QByteArray first = bytesOf(thumbnail(AudioBoard::Music, 1));
+    const QByteArray third = test::readFile(thumbnail(AudioBoard::Music, 3));
+    const QByteArray first = test::readFile(thumbnail(AudioBoard::Music, 1));
     ASSERT_NE(third, first);
     const QString thirdKey = model.music[2].lyricsKey;
 
@@ -65,8 +60,8 @@ TEST_F(DeletionTest, DeletingASongRenumbersRowsAndThumbnails)
     EXPECT_EQ(model.music[1].seq, "2");
     EXPECT_EQ(model.music[1].lyricsKey, thirdKey);
     EXPECT_EQ(filesIn(AudioBoard::Music), (QStringList{"tp_slt_2_1.bmp", "tp_slt_2_2.bmp"}));
-    EXPECT_EQ(bytesOf(thumbnail(AudioBoard::Music, 2)), third);
-    EXPECT_EQ(bytesOf(thumbnail(AudioBoard::Music, 1)), first);
+    EXPECT_EQ(test::readFile(thumbnail(AudioBoard::Music, 2)), third);
+    EXPECT_EQ(test::readFile(thumbnail(AudioBoard::Music, 1)), first);
     // The deleted song's lyrics are unbound; the others keep their songs.
     EXPECT_EQ(model.lyrics[1].musicKey, "wu");
     EXPECT_EQ(model.lyrics[1].musicName, "wu");
@@ -85,14 +80,14 @@ TEST_F(DeletionTest, DeletingASongUnbindsSharedLyricsForEveryone)
 TEST_F(DeletionTest, DeletingLyricsUnbindsAllTheirSongsAndRenumbers)
 {
     bindSongToLyrics(model, 2, 0);
-    const QByteArray second = bytesOf(thumbnail(AudioBoard::Lyrics, 2));
+    const QByteArray second = test::readFile(thumbnail(AudioBoard::Lyrics, 2));
     deleteLyrics(model, tree.workspace(), 0, timedLines);
     EXPECT_EQ(model.music[0].lyricsKey, "wu");
     EXPECT_EQ(model.music[2].lyricsKey, "wu");
     EXPECT_EQ(model.music[0].lyricsName, "wu");
     EXPECT_EQ(model.lyrics[0].seq, "1");
     EXPECT_EQ(model.lyrics[0].name, "二");
-    EXPECT_EQ(bytesOf(thumbnail(AudioBoard::Lyrics, 1)), second);
+    EXPECT_EQ(test::readFile(thumbnail(AudioBoard::Lyrics, 1)), second);
     EXPECT_EQ(filesIn(AudioBoard::Lyrics).size(), 2);
 }
 
@@ -133,14 +128,14 @@ TEST_F(DeletionTest, DeletingAllLyricsEmptiesTheTimedLinesButKeepsTheLengthOptio
 
 TEST_F(DeletionTest, SwappingSongsExchangesRowsAndThumbnails)
 {
-    const QByteArray first = bytesOf(thumbnail(AudioBoard::Music, 1));
-    const QByteArray third = bytesOf(thumbnail(AudioBoard::Music, 3));
+    const QByteArray first = test::readFile(thumbnail(AudioBoard::Music, 1));
+    const QByteArray third = test::readFile(thumbnail(AudioBoard::Music, 3));
     const QString firstKey = model.music[0].lyricsKey;
     swapSongs(model, tree.workspace(), 0, 2);
     EXPECT_EQ(model.music[0].name, "三");
     EXPECT_EQ(model.music[0].seq, "1");
     EXPECT_EQ(model.music[2].lyricsKey, firstKey);
-    EXPECT_EQ(bytesOf(thumbnail(AudioBoard::Music, 1)), third);
-    EXPECT_EQ(bytesOf(thumbnail(AudioBoard::Music, 3)), first);
+    EXPECT_EQ(test::readFile(thumbnail(AudioBoard::Music, 1)), third);
+    EXPECT_EQ(test::readFile(thumbnail(AudioBoard::Music, 3)), first);
     EXPECT_EQ(filesIn(AudioBoard::Music).size(), 3);
 }

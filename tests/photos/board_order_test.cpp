@@ -13,9 +13,9 @@ TEST(BoardOrder, ExchangeAcrossGroupsRenumbersFoldersAndThumbnails)
     FiveLandscapeAlbum album;
     QList<QByteArray> thumbnails, fitted;
     for (int row = 1; row <= 5; ++row)
-        thumbnails << album.read(album.thumbnail(row));
+        thumbnails << readFile(album.thumbnail(row));
     for (const char* group : {"1", "2", "3", "4"})
-        fitted << album.read(album.instanceFile(group, "picture_1.rar"));
+        fitted << readFile(album.instanceFile(group, "picture_1.rar"));
 
     exchangePhotos(album.model, album.tree.workspace(), 0, 3);
 
@@ -26,22 +26,22 @@ TEST(BoardOrder, ExchangeAcrossGroupsRenumbersFoldersAndThumbnails)
     EXPECT_EQ(column(album.model.photos, &PhotoRecord::thumbDone), QStringList(5, kw::done));
     EXPECT_EQ(album.model.settings.templateCounter, "4");
 
-    EXPECT_EQ(album.read(album.instanceFile("1", "picture_1.rar")), fitted[2]);  // L4's picture
-    EXPECT_EQ(album.read(album.instanceFile("3", "picture_1.rar")), fitted[0]);  // L1's picture
-    EXPECT_EQ(album.read(album.instanceFile("1", "w_j_1.rar")), moviePayload("a1"));
-    EXPECT_EQ(album.read(album.instanceFile("3", "w_j_3.rar")), moviePayload("a1"));
-    EXPECT_EQ(album.read(album.instanceFile("4", "w_j_4.rar")), moviePayload("f1"));
-    EXPECT_EQ(album.read(album.thumbnail(1)), thumbnails[3]);
-    EXPECT_EQ(album.read(album.thumbnail(2)), thumbnails[1]);
-    EXPECT_EQ(album.read(album.thumbnail(4)), thumbnails[0]);
-    EXPECT_EQ(album.read(album.thumbnail(5)), thumbnails[4]);
+    EXPECT_EQ(readFile(album.instanceFile("1", "picture_1.rar")), fitted[2]);  // L4's picture
+    EXPECT_EQ(readFile(album.instanceFile("3", "picture_1.rar")), fitted[0]);  // L1's picture
+    EXPECT_EQ(readFile(album.instanceFile("1", "w_j_1.rar")), moviePayload("a1"));
+    EXPECT_EQ(readFile(album.instanceFile("3", "w_j_3.rar")), moviePayload("a1"));
+    EXPECT_EQ(readFile(album.instanceFile("4", "w_j_4.rar")), moviePayload("f1"));
+    EXPECT_EQ(readFile(album.thumbnail(1)), thumbnails[3]);
+    EXPECT_EQ(readFile(album.thumbnail(2)), thumbnails[1]);
+    EXPECT_EQ(readFile(album.thumbnail(4)), thumbnails[0]);
+    EXPECT_EQ(readFile(album.thumbnail(5)), thumbnails[4]);
 }
 
 // Two photos of one group exchange rows but keep their slots, so the template is unchanged.
 TEST(BoardOrder, ExchangeWithinAGroupKeepsTheSlots)
 {
     FiveLandscapeAlbum album;
-    const QByteArray thumbnail2 = album.read(album.thumbnail(2)), thumbnail3 = album.read(album.thumbnail(3));
+    const QByteArray thumbnail2 = readFile(album.thumbnail(2)), thumbnail3 = readFile(album.thumbnail(3));
     const auto work = snapshot(album.tree.path("smxcwjj/tp_wjj/tp_wjj"));
 
     exchangePhotos(album.model, album.tree.workspace(), 1, 2);
@@ -50,8 +50,8 @@ TEST(BoardOrder, ExchangeWithinAGroupKeepsTheSlots)
     EXPECT_EQ(album.model.photos[1].slotName, "picture_2");
     EXPECT_EQ(album.model.photos[2].slotName, "picture_1");
     EXPECT_EQ(column(album.model.photos, &PhotoRecord::templateFolder), (QStringList{"1", "2", "2", "3", "4"}));
-    EXPECT_EQ(album.read(album.thumbnail(2)), thumbnail3);
-    EXPECT_EQ(album.read(album.thumbnail(3)), thumbnail2);
+    EXPECT_EQ(readFile(album.thumbnail(2)), thumbnail3);
+    EXPECT_EQ(readFile(album.thumbnail(3)), thumbnail2);
     EXPECT_EQ(snapshot(album.tree.path("smxcwjj/tp_wjj/tp_wjj")), work);
 
     // A drop on no other tile changes no number and no name.

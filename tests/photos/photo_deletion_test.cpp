@@ -26,7 +26,7 @@ void expectThumbnailsMatch(const FiveLandscapeAlbum& album, const QList<QColor>&
 TEST(PhotoDeletion, SinglePhotoGroupGoesWithItsFolder)
 {
     FiveLandscapeAlbum album;
-    const QByteArray group4Picture = album.read(album.instanceFile("4", "picture_1.rar"));
+    const QByteArray group4Picture = readFile(album.instanceFile("4", "picture_1.rar"));
     ASSERT_EQ(deletePhoto(album.model, album.tree.workspace(), 3), DeletionOutcome::Deleted);
 
     EXPECT_EQ(column(album.model.photos, &PhotoRecord::path), (QStringList{album.paths[0], album.paths[1], album.paths[2], album.paths[4]}));
@@ -34,8 +34,8 @@ TEST(PhotoDeletion, SinglePhotoGroupGoesWithItsFolder)
     EXPECT_EQ(column(album.model.photos, &PhotoRecord::seq), (QStringList{"1", "2", "3", "4"}));
     EXPECT_EQ(album.model.settings.templateCounter, "3");
     EXPECT_EQ(album.model.settings.selectedId, kw::none);
-    EXPECT_EQ(album.read(album.instanceFile("3", "w_j_3.rar")), moviePayload("f1"));
-    EXPECT_EQ(album.read(album.instanceFile("3", "picture_1.rar")), group4Picture);
+    EXPECT_EQ(readFile(album.instanceFile("3", "w_j_3.rar")), moviePayload("f1"));
+    EXPECT_EQ(readFile(album.instanceFile("3", "picture_1.rar")), group4Picture);
     EXPECT_FALSE(QFile::exists(album.instanceFile("4", "")));
     expectThumbnailsMatch(album, {album.tints[0], album.tints[1], album.tints[2], album.tints[4]});
 }
@@ -72,7 +72,7 @@ TEST(PhotoDeletion, RefillWithAnAlbumPhotoThenDeleteTheLastOfTheGroup)
     ASSERT_EQ(deletePhoto(album.model, album.tree.workspace(), 1), DeletionOutcome::Deleted);
     EXPECT_EQ(column(album.model.photos, &PhotoRecord::templateFolder), (QStringList{"1", "2", "3"}));
     EXPECT_EQ(album.model.settings.templateCounter, "3");
-    EXPECT_EQ(album.read(album.instanceFile("3", "w_j_3.rar")), moviePayload("f1"));
+    EXPECT_EQ(readFile(album.instanceFile("3", "w_j_3.rar")), moviePayload("f1"));
     EXPECT_FALSE(QFile::exists(album.instanceFile("4", "")));
     expectThumbnailsMatch(album, {album.tints[0], album.tints[3], album.tints[4]});
 }

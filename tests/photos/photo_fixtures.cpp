@@ -1,6 +1,7 @@
 #include "tests/photos/photo_fixtures.h"
 
 #include "core/progress.h"
+#include "photos/board_thumbnails.h"
 #include "photos/jpeg_codec.h"
 #include "photos/photo_import.h"
 #include "templates/materialisation.h"
@@ -119,18 +120,12 @@ FiveLandscapeAlbum::FiveLandscapeAlbum()
 
 QString FiveLandscapeAlbum::thumbnail(qsizetype row) const
 {
-    return tree.path(QStringLiteral("smxcwjj/tp_wj/tp_slt_1/tp_slt_1_%1.bmp").arg(row));
+    return boardThumbnailPath(tree.workspace(), model.settings, row);
 }
 
 QString FiveLandscapeAlbum::instanceFile(const QString& instance, const QString& name) const
 {
     return instanceFolderPath(tree.workspace(), instance) + name;
-}
-
-QByteArray FiveLandscapeAlbum::read(const QString& path) const
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QImage loadPicture(const QString& path)

@@ -74,7 +74,6 @@ struct FiveLandscapeAlbum {
 
     QString thumbnail(qsizetype row) const;  // 1-based
     QString instanceFile(const QString& instance, const QString& name) const;
-    QByteArray read(const QString& path) const;
 
     TestTree tree;
     QTemporaryDir photoDir;

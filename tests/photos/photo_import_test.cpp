@@ -62,14 +62,10 @@ TEST(PhotoImport, ProbesFitsMaterialisesAndMakesEveryPicture)
     EXPECT_EQ(progress.steps, 10);  // 3 × n + 1: the import window fills the rest
 
     // Movies of each instance and the closing template; 22 intermediate files per decode.
-    const auto read = [](const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
-    EXPECT_EQ(read(tree.path(workArea + "/tp_wjj_1/w_j_1.rar")), moviePayload("a1"));
-    EXPECT_EQ(read(tree.path(workArea + "/tp_wjj_2/w_j_2.rar")), moviePayload("d1"));
-    EXPECT_EQ(read(tree.path(workArea + "/tp_wjj_3/w_j_3.rar")), moviePayload("f1"));
-    EXPECT_EQ(read(tree.path(workArea + "/tp_wjj_zuihou/w_j_zuihou.rar")), moviePayload("closing"));
+    EXPECT_EQ(readFile(tree.path(workArea + "/tp_wjj_1/w_j_1.rar")), moviePayload("a1"));
+    EXPECT_EQ(readFile(tree.path(workArea + "/tp_wjj_2/w_j_2.rar")), moviePayload("d1"));
+    EXPECT_EQ(readFile(tree.path(workArea + "/tp_wjj_3/w_j_3.rar")), moviePayload("f1"));
+    EXPECT_EQ(readFile(tree.path(workArea + "/tp_wjj_zuihou/w_j_zuihou.rar")), moviePayload("closing"));
     const QStringList scratch = QDir(tree.path("smxcwjj/wj_0_or_1/wj_1_jy")).entryList(QDir::Files);
     EXPECT_EQ(scratch.size(), 88);
     EXPECT_TRUE(scratch.contains("wj_1_jy2-1.rar"));

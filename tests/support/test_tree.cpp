@@ -23,6 +23,12 @@ void TestTree::writeFile(const QString& relative, const QByteArray& bytes) const
         file.write(bytes);
 }
 
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QString sourcePath(const QString& relative) { return QStringLiteral(XC_SOURCE_DIR "/") + relative; }
 QString builtPath(const QString& relative) { return QStringLiteral(XC_BIN_DIR "/") + relative; }
 

@@ -30,4 +30,7 @@ QString builtPath(const QString& relative);
 
 bool copyTree(const QString& from, const QString& to);
 
+// A file's bytes; empty when it cannot be read.
+QByteArray readFile(const QString& path);
+
 }  // namespace xc::test
