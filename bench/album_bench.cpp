@@ -11,11 +11,12 @@
 //        album_bench --memory N     (internal: one album of N photos, prints its peak memory)
 
 #include "bench/encoder_rate.h"
-#include "core/album_model.h"
-#include "core/keywords.h"
 #include "audio/karaoke_rows.h"
 #include "audio/lyrics_import.h"
 #include "audio/music_import.h"
+#include "core/album_model.h"
+#include "core/keywords.h"
+#include "effects/album_length.h"
 #include "photos/photo_import.h"
 #include "photos/random_source.h"
 #include "render/render_job.h"
@@ -212,11 +213,8 @@ int main(int argc, char** argv)
         return 1;
     }
     const QString encoderOutput = album.tree.path(QStringLiteral("encoder.mpg"));
-    const auto encoder = bench::measureEncoderRate(sampler.frames(), int(run.result.framesWritten), encoderOutput, [&](ConversionLibrary& library) {
-        bench::configureDvdAlbum(library, encoderOutput);
-        library.addToList(ConversionLibrary::ListKind::AudioFile, album.tree.path(sampleSong + ".mp3"));
-        library.setTruncateAudioToVideo(true);
-    });
+    const auto encoder =
+        bench::measureEncoderRate(sampler.frames(), planAlbum(album.model, album.tree.workspace()), encoderOutput);
     if (!encoder.ok()) {
         std::fprintf(stderr, "album_bench: %s\n", qPrintable(encoder.error()));
         return 1;

@@ -2,6 +2,7 @@
 // Usage: encoder_bench [frames] [output file]
 
 #include "bench/encoder_rate.h"
+#include "effects/album_length.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -17,7 +18,9 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     const int frames = argc > 1 ? std::max(1, atoi(argv[1])) : 250;
     const QString output = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QDir::temp().filePath(QStringLiteral("encoder_bench.mpg"));
-    const auto rate = xc::bench::measureEncoderRate(xc::bench::movingTestPictures(8), frames, output);
+    xc::AlbumPlan plan;
+    plan.frameBudget = frames;
+    const auto rate = xc::bench::measureEncoderRate(xc::bench::movingTestPictures(8), plan, output);
     if (!rate.ok()) {
         std::fprintf(stderr, "encoder_bench: %s\n", qPrintable(rate.error()));
         return 1;

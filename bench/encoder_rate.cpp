@@ -1,5 +1,11 @@
 #include "bench/encoder_rate.h"
 
+#include "core/album_settings.h"
+#include "core/keywords.h"
+#include "effects/album_length.h"
+#include "media/conversion_library.h"
+#include "render/encoder_run.h"
+
 #include <QElapsedTimer>
 #include <QPainter>
 #include <QRadialGradient>
@@ -35,29 +41,16 @@ std::vector<QImage> movingTestPictures(int count)
     return frames;
 }
 
-void configureDvdAlbum(ConversionLibrary& library, const QString& outputPath)
-{
-    library.setFormatPreset(FormatPreset::Dvd, TvSystem::Pal);
-    library.setKeepDuration(true);
-    library.setVideoFormat(1920, 1080, 32);
-    library.setOutputSize(1920, 1080);
-    library.setVideoBitRate(99999, 2500, 100000);
-    library.setVideoFileName(outputPath);
-    library.setAudioFileName(outputPath);
-}
-
-Result<EncoderRate> measureEncoderRate(const std::vector<QImage>& pictures, int frames, const QString& outputPath,
-                                       const std::function<void(ConversionLibrary&)>& configure)
+Result<EncoderRate> measureEncoderRate(const std::vector<QImage>& pictures, const AlbumPlan& plan, const QString& outputPath)
 {
     if (pictures.empty())
         return Result<EncoderRate>::failure(QStringLiteral("No pictures to encode."));
+    AlbumSettings settings;
+    settings.outputKind = kw::kindDvd;
+    settings.tvSystem = kw::tvPal;
+    settings.quality = kw::qualityHigh;
     ConversionLibrary library;
-    for (int i = 0; i < frames; ++i)
-        library.addToList(ConversionLibrary::ListKind::FrameFile, QString::number(i));
-    if (configure)
-        configure(library);
-    else
-        configureDvdAlbum(library, outputPath);
+    configureConversion(library, settings, plan, QStringLiteral("frame"), QSize(1920, 1080), outputPath);
     library.setVideoFunction(
         [&pictures](int index, const QString&, QImage& frame) { frame = pictures[std::size_t(index) % pictures.size()]; });
     QElapsedTimer clock;

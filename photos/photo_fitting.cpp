@@ -66,16 +66,16 @@ Result<QImage> fitReplacementPhoto(const AlbumModel& model, const Workspace& wor
                                    WithBoardThumbnail thumbnail)
 {
     using R = Result<QImage>;
-    const Result<PhotoInfo> info = probePhotoFile(photoPath);
-    if (!info.ok())
-        return R::failure(info.error());
+    const Result<LoadedPhoto> photo = loadPhotoFile(photoPath);
+    if (!photo.ok())
+        return R::failure(photo.error());
     const PhotoRecord& slotRow = model.photos[row];
-    const QSize photoSize = info.value().displayed;
+    const QSize photoSize = photo.value().info.displayed;
     PhotoRenderRequest request;
     request.fit = replacementFitGeometry(photoSize, slotSizeOf(slotRow.slotWidth, slotRow.slotHeight));
     if (thumbnail == WithBoardThumbnail::Yes)
         request.thumbnailSize = boardThumbnailSize(photoSize, model.settings);
-    const Result<RenderedPhoto> rendered = renderPhotoFile(photoPath, request);
+    const Result<RenderedPhoto> rendered = renderPhoto(photoPath, photo.value(), request);
     if (!rendered.ok())
         return R::failure(rendered.error());
     if (Status scratch = writeScratchBitmap(rendered.value().canvas, replacementScratchPath(workspace)); !scratch.ok())

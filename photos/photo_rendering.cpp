@@ -37,20 +37,21 @@ QImage framedThumbnail(const QImage& displayed, QSize size)
 
 Result<RenderedPhoto> renderPhotoFile(const QString& path, const PhotoRenderRequest& request)
 {
-    using R = Result<RenderedPhoto>;
-    const Result<QByteArray> bytes = readPhotoFile(path);
-    if (!bytes.ok())
-        return R::failure(bytes.error());
-    const Result<PhotoInfo> info = probePhoto(path, bytes.value());
-    if (!info.ok())
-        return R::failure(info.error());
+    const Result<LoadedPhoto> photo = loadPhotoFile(path);
+    if (!photo.ok())
+        return Result<RenderedPhoto>::failure(photo.error());
+    return renderPhoto(path, photo.value(), request);
+}
 
+Result<RenderedPhoto> renderPhoto(const QString& path, const LoadedPhoto& photo, const PhotoRenderRequest& request)
+{
+    using R = Result<RenderedPhoto>;
     QSize needed(1, 1);
     if (request.fit)
         needed = needed.expandedTo(request.fit->scaled);
     if (request.thumbnailSize)
         needed = needed.expandedTo(*request.thumbnailSize);
-    const Result<QImage> displayed = decodeDisplayed(path, bytes.value(), info.value(), needed);
+    const Result<QImage> displayed = decodeDisplayed(path, photo.jpeg, photo.info, needed);
     if (!displayed.ok())
         return R::failure(displayed.error());
 

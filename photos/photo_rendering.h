@@ -2,6 +2,7 @@
 
 #include "core/result.h"
 #include "photos/fitting_geometry.h"
+#include "photos/thumbnail_service.h"
 
 #include <QImage>
 #include <QString>
@@ -33,5 +34,7 @@ struct RenderedPhoto {
 // picture, and makes them from that one decode. The message names the file when it cannot be
 // read or decoded.
 Result<RenderedPhoto> renderPhotoFile(const QString& path, const PhotoRenderRequest& request);
+// The same from a file already read; path names it in messages.
+Result<RenderedPhoto> renderPhoto(const QString& path, const LoadedPhoto& photo, const PhotoRenderRequest& request);
 
 }  // namespace xc

@@ -39,10 +39,19 @@ Result<PhotoInfo> probePhoto(const QString& path, const QByteArray& jpeg)
 
 Result<PhotoInfo> probePhotoFile(const QString& path)
 {
-    const Result<QByteArray> bytes = readPhotoFile(path);
+    const Result<LoadedPhoto> photo = loadPhotoFile(path);
+    return photo.ok() ? Result<PhotoInfo>::success(photo.value().info) : Result<PhotoInfo>::failure(photo.error());
+}
+
+Result<LoadedPhoto> loadPhotoFile(const QString& path)
+{
+    Result<QByteArray> bytes = readPhotoFile(path);
     if (!bytes.ok())
-        return Result<PhotoInfo>::failure(bytes.error());
-    return probePhoto(path, bytes.value());
+        return Result<LoadedPhoto>::failure(bytes.error());
+    const Result<PhotoInfo> info = probePhoto(path, bytes.value());
+    if (!info.ok())
+        return Result<LoadedPhoto>::failure(info.error());
+    return Result<LoadedPhoto>::success(LoadedPhoto{std::move(bytes.value()), info.value()});
 }
 
 Result<QImage> decodeDisplayed(const QString& path, const QByteArray& jpeg, const PhotoInfo& info, QSize atLeast)
@@ -65,14 +74,11 @@ QSize fitInside(QSize picture, QSize box)
 
 Result<QImage> photoThumbnail(const QString& path, QSize box)
 {
-    const Result<QByteArray> bytes = readPhotoFile(path);
-    if (!bytes.ok())
-        return Result<QImage>::failure(bytes.error());
-    const Result<PhotoInfo> info = probePhoto(path, bytes.value());
-    if (!info.ok())
-        return Result<QImage>::failure(info.error());
-    const QSize size = fitInside(info.value().displayed, box);
-    const Result<QImage> displayed = decodeDisplayed(path, bytes.value(), info.value(), size);
+    const Result<LoadedPhoto> photo = loadPhotoFile(path);
+    if (!photo.ok())
+        return Result<QImage>::failure(photo.error());
+    const QSize size = fitInside(photo.value().info.displayed, box);
+    const Result<QImage> displayed = decodeDisplayed(path, photo.value().jpeg, photo.value().info, size);
     if (!displayed.ok())
         return displayed;
     return Result<QImage>::success(resampled(displayed.value(), size));

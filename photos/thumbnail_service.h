@@ -24,6 +24,13 @@ Result<QByteArray> readPhotoFile(const QString& path);
 Result<PhotoInfo> probePhoto(const QString& path, const QByteArray& jpeg);
 Result<PhotoInfo> probePhotoFile(const QString& path);
 
+// A photo file read once, with what its header says.
+struct LoadedPhoto {
+    QByteArray jpeg;
+    PhotoInfo info;
+};
+Result<LoadedPhoto> loadPhotoFile(const QString& path);
+
 // The photo as shown, decoded at the smallest DCT scale whose displayed size still covers
 // `atLeast` (never above full size). Not resampled: callers scale it to their exact sizes.
 Result<QImage> decodeDisplayed(const QString& path, const QByteArray& jpeg, const PhotoInfo& info, QSize atLeast);
