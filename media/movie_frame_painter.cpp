@@ -30,21 +30,6 @@ bool keepsScale(const QTransform& move)
     return smallest > closestScale && largest < farthestScale;
 }
 
-std::vector<LayerUnit> topLevelUnits(const LOTLayerNode& root)
-{
-    std::vector<LayerUnit> units;
-    const LOTLayerNode* const* layers = root.mLayerList.ptr;
-    for (size_t i = 0; i < root.mLayerList.size; ++i) {
-        const bool matted = layers[i]->mMatte != MatteNone;
-        if (matted && i + 1 >= root.mLayerList.size)
-            break;
-        units.emplace_back(layers + i, matted ? 2 : 1);
-        if (matted)
-            ++i;
-    }
-    return units;
-}
-
 }  // namespace
 
 MovieFramePainter::MovieFramePainter(QSize deviceSize) : m_treePainter(deviceSize) {}
@@ -58,7 +43,7 @@ void MovieFramePainter::paint(QPainter& painter, const LOTLayerNode& root, const
     if (!plainRoot) {
         m_treePainter.paintLayer(painter, root);
     } else {
-        const std::vector<LayerUnit> units = topLevelUnits(root);
+        const std::vector<LayerUnit> units = layerUnits(root);
         if (m_remembered.size() != units.size())
             m_remembered = std::vector<RememberedUnit>(units.size());
         size_t first = units.size();

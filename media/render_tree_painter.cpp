@@ -188,13 +188,28 @@ void RenderTreePainter::setCanvas(const QRect& canvas) { m_canvas = canvas; }
 
 void RenderTreePainter::prepare(QPainter& painter) { painter.setRenderHints(drawingHints); }
 
-void RenderTreePainter::paintUnit(QPainter& painter, LayerUnit unit, bool withOwnOpacity)
+std::vector<LayerUnit> layerUnits(const LOTLayerNode& parent)
+{
+    std::vector<LayerUnit> units;
+    const LOTLayerNode* const* layers = parent.mLayerList.ptr;
+    for (size_t i = 0; i < parent.mLayerList.size; ++i) {
+        const bool matted = layers[i]->mMatte != MatteNone;
+        if (matted && i + 1 >= parent.mLayerList.size)
+            break;
+        units.emplace_back(layers + i, matted ? 2 : 1);
+        if (matted)
+            ++i;
+    }
+    return units;
+}
+
+void RenderTreePainter::paintUnit(QPainter& painter, LayerUnit unit, bool withOwnOpacity, int depth)
 {
     if (unit.size() == 2) {
         if (unit[0]->mVisible && unit[1]->mVisible)
-            paintMatted(painter, *unit[0], *unit[1], 0);
+            paintMatted(painter, *unit[0], *unit[1], depth);
     } else if (unit[0]->mVisible) {
-        paintLayer(painter, *unit[0], 0, withOwnOpacity);
+        paintLayer(painter, *unit[0], depth, withOwnOpacity);
     }
 }
 
@@ -392,19 +407,8 @@ void RenderTreePainter::paintContents(QPainter& painter, const LOTLayerNode& lay
         }
     }
 
-    // Children come bottom first; a layer with a track matte is followed by its matte source.
-    for (size_t i = 0; i < layer.mLayerList.size; ++i) {
-        const LOTLayerNode& child = *layer.mLayerList.ptr[i];
-        if (child.mMatte != MatteNone) {
-            const LOTLayerNode* source = i + 1 < layer.mLayerList.size ? layer.mLayerList.ptr[i + 1] : nullptr;
-            ++i;
-            if (child.mVisible && source && source->mVisible)
-                paintMatted(painter, child, *source, depth);
-            continue;
-        }
-        if (child.mVisible)
-            paintLayer(painter, child, depth);
-    }
+    for (const LayerUnit unit : layerUnits(layer))
+        paintUnit(painter, unit, true, depth);
 }
 
 void RenderTreePainter::paintMatted(QPainter& painter, const LOTLayerNode& content, const LOTLayerNode& source, int depth)

@@ -9,6 +9,7 @@
 
 #include <deque>
 #include <span>
+#include <vector>
 
 class QPainter;
 struct LOTLayerNode;
@@ -18,6 +19,10 @@ namespace xc {
 
 // A top-level layer of a render tree, or a layer followed by its matte source.
 using LayerUnit = std::span<const LOTLayerNode* const>;
+
+// A layer's children bottom first, each alone or with the matte source that follows it; a matted
+// layer without a source is left out.
+std::vector<LayerUnit> layerUnits(const LOTLayerNode& parent);
 
 // Rough nanoseconds per pixel (and per drawable) that QPainter takes here, to choose between
 // painting a layer afresh and drawing a remembered image of it.
@@ -49,7 +54,7 @@ public:
     static void prepare(QPainter& painter);
 
     // Paints a whole layer (masks, matte, opacity), optionally leaving out its own opacity.
-    void paintUnit(QPainter& painter, LayerUnit unit, bool withOwnOpacity = true);
+    void paintUnit(QPainter& painter, LayerUnit unit, bool withOwnOpacity = true, int depth = 0);
     void paintLayer(QPainter& painter, const LOTLayerNode& layer, int depth = 0, bool withOwnOpacity = true);
     QRectF unitBounds(LayerUnit unit) const;
     // The estimated time, in nanoseconds, that painting the unit afresh takes.
