@@ -5,6 +5,7 @@
 
 #include "media/flash_template_player.h"
 #include "templates/package_codec.h"
+#include "templates/template_stage.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +17,6 @@
 #include <QJsonObject>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -67,15 +67,11 @@ QImage samplePicture(QSize size, int seed)
     return picture;
 }
 
-// Lays the movie out as a materialised template: movie and slot pictures in a/b/, the start
-// picture in pic/. Each picture is made at its asset's box size, as photo fitting makes them.
-QString layOut(const QString& moviePayload, const QString& root)
+// Makes the staged movie's pictures, each at its asset's box size as photo fitting makes them:
+// slot pictures beside the movie, the start picture in pic/.
+void placeSamplePictures(const xc::TemplateStage& stage)
 {
-    QDir().mkpath(root + QStringLiteral("/pic"));
-    QDir().mkpath(root + QStringLiteral("/a/b"));
-    const QString moviePath = root + QStringLiteral("/a/b/w_j_1.rar");
-    QFile::copy(moviePayload, moviePath);
-    QFile file(moviePath);
+    QFile file(stage.moviePath());
     file.open(QIODevice::ReadOnly);
     const QJsonArray assets = QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("assets")).toArray();
     int seed = 0;
@@ -85,10 +81,9 @@ QString layOut(const QString& moviePayload, const QString& root)
         if (!name.startsWith(QStringLiteral("picture_")))
             continue;
         const QSize box(asset.value(QStringLiteral("w")).toInt(1920), asset.value(QStringLiteral("h")).toInt(1080));
-        const QString folder = asset.value(QStringLiteral("u")).toString().isEmpty() ? QStringLiteral("/a/b/") : QStringLiteral("/pic/");
-        samplePicture(box, ++seed).save(root + folder + name, "JPG", 90);
+        const QString folder = asset.value(QStringLiteral("u")).toString().isEmpty() ? stage.movieFolder() : stage.pictureFolder();
+        samplePicture(box, ++seed).save(folder + name, "JPG", 90);
     }
-    return moviePath;
 }
 
 }  // namespace
@@ -107,15 +102,15 @@ int main(int argc, char** argv)
     std::printf("%-28s %7s %10s %10s\n", "template", "frames", "ms/frame", "fps");
     double slowest = 1e9;
     for (const Movie& movie : movies) {
-        QTemporaryDir scratch;
-        const QString payload = scratch.filePath(QStringLiteral("movie.json"));
-        const xc::Status decoded = xc::decodePackage(movie.package, scratch.filePath(QStringLiteral("layer")), payload);
+        const xc::TemplateStage stage;
+        const xc::Status decoded = xc::decodePackage(movie.package, stage.scratchPrefix(), stage.moviePath());
         if (!decoded.ok()) {
             std::fprintf(stderr, "%s: %s\n", qPrintable(movie.name), qPrintable(decoded.error()));
             return 1;
         }
+        placeSamplePictures(stage);
         xc::FlashTemplatePlayer player(frameSize);
-        const xc::Status loaded = player.Movie(layOut(payload, scratch.path()));
+        const xc::Status loaded = player.Movie(stage.moviePath());
         if (!loaded.ok()) {
             std::fprintf(stderr, "%s: %s\n", qPrintable(movie.name), qPrintable(loaded.error()));
             return 1;

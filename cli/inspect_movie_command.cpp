@@ -3,21 +3,16 @@
 
 #include "media/flash_template_player.h"
 #include "templates/package_codec.h"
+#include "templates/template_stage.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 namespace xc::cli {
 
 namespace {
-
-// Where a materialised template keeps its movie, relative to the start picture's folder
-// "pic/": the movie looks for "../../pic/picture_0.rar" and for its slot pictures beside itself.
-const QString movieFolder = QStringLiteral("a/b/");
-const QString movieName = QStringLiteral("w_j_1.rar");
 
 // A movie is given either as its Lottie JSON or as a template package.
 Status placeMovie(const QString& file, const QString& target, const QString& scratchPrefix)
@@ -31,7 +26,7 @@ Status placeMovie(const QString& file, const QString& target, const QString& scr
 }
 
 // Copies DIR/picture_N.* to the places the movie reads them from.
-void placePictures(const QDir& pictures, const QString& root)
+void placePictures(const QDir& pictures, const TemplateStage& stage)
 {
     static const QRegularExpression pictureName(QStringLiteral("^picture_(\\d+)\\.[A-Za-z]+$"));
     for (const QFileInfo& entry : pictures.entryInfoList(QDir::Files, QDir::Name)) {
@@ -39,7 +34,7 @@ void placePictures(const QDir& pictures, const QString& root)
         if (!match.hasMatch())
             continue;
         const QString name = QStringLiteral("picture_%1.rar").arg(match.captured(1).toInt());
-        const QString target = root + (match.captured(1).toInt() == 0 ? QStringLiteral("pic/") : movieFolder) + name;
+        const QString target = (match.captured(1).toInt() == 0 ? stage.pictureFolder() : stage.movieFolder()) + name;
         QFile::remove(target);
         QFile::copy(entry.absoluteFilePath(), target);
     }
@@ -113,17 +108,18 @@ int runInspectMovie(const QStringList& args)
         return exitFailure;
     }
 
-    QTemporaryDir scratch;
-    const QString root = scratch.path() + QLatin1Char('/');
-    QDir().mkpath(root + QStringLiteral("pic"));
-    QDir().mkpath(root + movieFolder);
-    const QString moviePath = root + movieFolder + movieName;
-    const Status placed = placeMovie(parser.positionalArguments().first(), moviePath, root + QStringLiteral("layer"));
+    const TemplateStage stage;
+    if (!stage.isValid()) {
+        printErr(QStringLiteral("inspect movie: cannot create a temporary folder"));
+        return exitFailure;
+    }
+    const QString moviePath = stage.moviePath();
+    const Status placed = placeMovie(parser.positionalArguments().first(), moviePath, stage.scratchPrefix());
     if (!placed.ok()) {
         printErr(placed.error());
         return exitFailure;
     }
-    placePictures(pictures, root);
+    placePictures(pictures, stage);
 
     FlashTemplatePlayer player(size);
     const Status loaded = player.Movie(moviePath);

@@ -13,12 +13,12 @@
 #include "render/start_picture.h"
 #include "templates/classification.h"
 #include "templates/package_codec.h"
+#include "templates/template_stage.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
 #include <QPainter>
-#include <QTemporaryDir>
 
 namespace xc::cli {
 
@@ -110,20 +110,16 @@ Status placeSlotPicture(const SamplePhoto& sample, QSize slot, const QString& ta
 Result<QList<QImage>> playPackage(const QString& package, const QImage& startPicture, const QList<Slot>& slots, SampleDealer& samples)
 {
     using R = Result<QList<QImage>>;
-    const QTemporaryDir root;
-    if (!root.isValid())
+    const TemplateStage stage;
+    if (!stage.isValid())
         return R::failure(QStringLiteral("cannot create a temporary folder"));
-    const QString movieFolder = root.filePath(QStringLiteral("tp_wjj/tp_wjj_1/"));
-    const QString moviePath = movieFolder + QStringLiteral("w_j_1.rar");
-    QDir().mkpath(movieFolder);
-    QDir().mkpath(root.filePath(QStringLiteral("pic")));
-    QDir().mkpath(root.filePath(QStringLiteral("scratch")));
-    if (Status decoded = decodePackage(package, root.filePath(QStringLiteral("scratch/layer")), moviePath); !decoded.ok())
+    const QString moviePath = stage.moviePath();
+    if (Status decoded = decodePackage(package, stage.scratchPrefix(), moviePath); !decoded.ok())
         return R::failure(decoded.error());
-    if (Status written = writeFittedPhoto(startPicture, root.filePath(QStringLiteral("pic/picture_0.rar"))); !written.ok())
+    if (Status written = writeFittedPhoto(startPicture, stage.pictureFolder() + QStringLiteral("picture_0.rar")); !written.ok())
         return R::failure(written.error());
     for (qsizetype k = 0; k < slots.size(); ++k) {
-        const QString target = movieFolder + QStringLiteral("picture_%1.rar").arg(k + 1);
+        const QString target = stage.movieFolder() + QStringLiteral("picture_%1.rar").arg(k + 1);
         if (Status placed = placeSlotPicture(samples.next(slots[k].orientation), slots[k].size, target); !placed.ok())
             return R::failure(placed.error());
     }
