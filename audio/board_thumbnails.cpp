@@ -142,12 +142,6 @@ QString boardThumbnailPath(const Workspace& workspace, const AlbumSettings& sett
     return boardThumbnailFolder(workspace, board) + prefixOf(board) + QString::number(number) + settings.ext7;
 }
 
-QString boardParkingPath(const Workspace& workspace, const AlbumSettings& settings, AudioBoard board, qsizetype number)
-{
-    const QString n = QString::number(number);
-    return boardThumbnailFolder(workspace, board) + n + QLatin1Char('_') + prefixOf(board) + n + settings.ext7;
-}
-
 QString boardSwapParkingPath(const Workspace& workspace, const AlbumSettings& settings, AudioBoard board)
 {
     return boardThumbnailFolder(workspace, board) + prefixOf(board) + QStringLiteral("000") + settings.ext7;

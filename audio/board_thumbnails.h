@@ -16,8 +16,6 @@ enum class AudioBoard { Music, Lyrics };
 // Thumbnail of row `number` (1-based) of a board: "tp_slt_2_<number>" (music) or
 // "tp_slt_3_<number>" (lyrics) with the thumbnail extension, in the board's thumbnail folder.
 QString boardThumbnailPath(const Workspace& workspace, const AlbumSettings& settings, AudioBoard board, qsizetype number);
-// Where thumbnail `number` waits while the thumbnails are renumbered ("<n>_tp_slt_2_<n>").
-QString boardParkingPath(const Workspace& workspace, const AlbumSettings& settings, AudioBoard board, qsizetype number);
 // Where one thumbnail waits while two swap names ("tp_slt_2_000").
 QString boardSwapParkingPath(const Workspace& workspace, const AlbumSettings& settings, AudioBoard board);
 // The board's thumbnail folder.

@@ -10,21 +10,14 @@ namespace xc {
 
 namespace {
 
-// Removes thumbnail `deleted` (1-based) of a board that had `oldCount` rows and moves the others
-// to their new numbers through parking names, so that no rename lands on a file still in use.
+// Removes thumbnail `deleted` (1-based) of a board that had `oldCount` rows and moves each later
+// one down a number, in ascending order, so every rename lands on a name just vacated.
 void renumberThumbnails(const Workspace& workspace, const AlbumSettings& settings, AudioBoard board,
                         qsizetype deleted, qsizetype oldCount)
 {
     QFile::remove(boardThumbnailPath(workspace, settings, board, deleted));
-    for (qsizetype n = 1; n <= oldCount; ++n)
-        renameIfExists(boardThumbnailPath(workspace, settings, board, n), boardParkingPath(workspace, settings, board, n));
-    for (qsizetype n = 1; n <= oldCount; ++n) {
-        if (n == deleted)
-            continue;
-        const qsizetype newNumber = n < deleted ? n : n - 1;
-        renameIfExists(boardParkingPath(workspace, settings, board, n),
-                       boardThumbnailPath(workspace, settings, board, newNumber));
-    }
+    for (qsizetype n = deleted + 1; n <= oldCount; ++n)
+        renameIfExists(boardThumbnailPath(workspace, settings, board, n), boardThumbnailPath(workspace, settings, board, n - 1));
 }
 
 }  // namespace
