@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ui/shell/dialogs.h"
+
+#include <QStringList>
+
+namespace xc::test {
+
+// Answers the windows' questions without a person and keeps every notice shown.
+class RecordingDialogs : public ui::Dialogs {
+public:
+    QStringList messages;
+    QStringList confirmations;
+    bool confirmAnswer = true;
+    QStringList photoFiles;  // what the open dialog "returns"
+    QString photoFile;
+
+    void message(QWidget*, const QString& text) override { messages.append(text); }
+    bool confirm(QWidget*, const QString&, const QString& text, const QString&) override
+    {
+        confirmations.append(text);
+        return confirmAnswer;
+    }
+    QStringList openPhotoFiles(QWidget*) override { return photoFiles; }
+    QString openPhotoFile(QWidget*) override { return photoFile; }
+};
+
+}  // namespace xc::test

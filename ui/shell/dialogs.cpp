@@ -1,0 +1,36 @@
+#include "ui/shell/dialogs.h"
+
+#include "ui/shell/message_window.h"
+
+#include <QFileDialog>
+
+namespace xc::ui {
+
+QString photoFileFilter()
+{
+    return QStringLiteral("添加相片文件(JPG) (*.jpg *.JPG *.jpeg *.JPEG)");
+}
+
+void Dialogs::message(QWidget* parent, const QString& text)
+{
+    MessageWindow window(text, parent);
+    window.exec();
+}
+
+bool Dialogs::confirm(QWidget* parent, const QString& title, const QString& text, const QString& okCaption)
+{
+    ConfirmWindow window(title, text, okCaption, parent);
+    return window.exec() == QDialog::Accepted;
+}
+
+QStringList Dialogs::openPhotoFiles(QWidget* parent)
+{
+    return QFileDialog::getOpenFileNames(parent, QStringLiteral("添加相片"), QString(), photoFileFilter());
+}
+
+QString Dialogs::openPhotoFile(QWidget* parent)
+{
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("添加相片"), QString(), photoFileFilter());
+}
+
+}  // namespace xc::ui

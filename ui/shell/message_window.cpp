@@ -1,0 +1,77 @@
+#include "ui/shell/message_window.h"
+
+#include "ui/shell/theme.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace xc::ui {
+
+namespace {
+
+QLabel* noticeLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("Label_xianshi_xiaoxi"));
+    label->setWordWrap(true);
+    label->setFont(uiFont(14));
+    label->setMinimumWidth(300);
+    label->setMaximumWidth(560);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setContentsMargins(6, 4, 6, 10);
+    return label;
+}
+
+QPushButton* dialogButton(const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setMinimumWidth(96);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+}  // namespace
+
+MessageWindow::MessageWindow(const QString& text, QWidget* parent)
+    : FramedDialog(QStringLiteral("提示信息"), parent), m_text(noticeLabel(text, body()))
+{
+    auto* ok = dialogButton(QStringLiteral("确定"), body());
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    auto* layout = new QVBoxLayout(body());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_text);
+    layout->addLayout(buttons);
+    setMinimumWidth(340);
+}
+
+QString MessageWindow::text() const
+{
+    return m_text->text();
+}
+
+ConfirmWindow::ConfirmWindow(const QString& title, const QString& text, const QString& okCaption, QWidget* parent)
+    : FramedDialog(title, parent)
+{
+    auto* ok = dialogButton(okCaption, body());
+    auto* cancel = dialogButton(QStringLiteral("取消"), body());
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(body());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(noticeLabel(text, body()));
+    layout->addLayout(buttons);
+    setMinimumWidth(340);
+}
+
+}  // namespace xc::ui
