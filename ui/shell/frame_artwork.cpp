@@ -47,13 +47,6 @@ void paintCloseButton(QPainter& p, const QRect& rect, FramePiece state)
     p.drawLine(c + QPointF(-r, r), c + QPointF(r, -r));
 }
 
-void paintAccentMark(QPainter& p, const QPointF& at)
-{
-    p.setPen(Qt::NoPen);
-    p.setBrush(theme::accent);
-    p.drawEllipse(at, 3.0, 3.0);
-}
-
 }  // namespace
 
 QSize framePieceSize(FramePiece piece)
@@ -81,7 +74,6 @@ QPixmap framePiece(FramePiece piece, qreal devicePixelRatio, FrameLook look)
     switch (piece) {
     case FramePiece::TitleLeft:
         paintTitleBackground(p, rect, look);
-        paintAccentMark(p, QPointF(rect.width() - 8, rect.height() / 2.0));
         break;
     case FramePiece::TitleMiddle:
         paintTitleBackground(p, rect, look);

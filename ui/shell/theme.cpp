@@ -31,6 +31,11 @@ QPushButton:hover { background: %3; border-color: %4; }
 QPushButton:pressed { background: %4; color: #1e2024; }
 QPushButton:disabled { color: %5; border-color: %2; }
 QPushButton:default { border-color: %4; }
+QPushButton[commandColumn="true"] {
+  text-align: left; padding-left: 16px; border: none; border-radius: 3px; background: transparent; min-height: 0;
+}
+QPushButton[commandColumn="true"]:hover { background: %3; color: #ffffff; }
+QPushButton[commandColumn="true"]:pressed { background: %4; color: #1e2024; }
 QTreeView, QListView, QTableView {
   background: %6; alternate-background-color: %7; border: none; selection-background-color: %4;
   selection-color: #1e2024; outline: 0;

@@ -14,6 +14,7 @@ public:
     bool confirmAnswer = true;
     QStringList photoFiles;  // what the open dialog "returns"
     QString photoFile;
+    int photoDialogsOpened = 0;
 
     void message(QWidget*, const QString& text) override { messages.append(text); }
     bool confirm(QWidget*, const QString&, const QString& text, const QString&) override
@@ -21,8 +22,16 @@ public:
         confirmations.append(text);
         return confirmAnswer;
     }
-    QStringList openPhotoFiles(QWidget*) override { return photoFiles; }
-    QString openPhotoFile(QWidget*) override { return photoFile; }
+    QStringList openPhotoFiles(QWidget*) override
+    {
+        ++photoDialogsOpened;
+        return photoFiles;
+    }
+    QString openPhotoFile(QWidget*) override
+    {
+        ++photoDialogsOpened;
+        return photoFile;
+    }
 };
 
 }  // namespace xc::test

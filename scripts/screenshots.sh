@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Screenshots of the desktop program as a person sees it, on a virtual 1366 × 768 screen:
+# the start layout, a board of a dozen photos, a dialog and the template preview.
+# Usage: scripts/screenshots.sh [OUTDIR]   (default docs/screenshots; needs a built build/bin/xiangce)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out="${1:-docs/screenshots}"
+bin="$PWD/build/bin/xiangce"
+[ -x "$bin" ] || { echo "Build first: ./run.sh or ./test.sh" >&2; exit 1; }
+
+missing=()
+for p in xvfb xdotool imagemagick; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  sudo_cmd=""; [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+mkdir -p "$out"
+work="$(mktemp -d)"
+cleanup() {
+  [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A virtual screen on a free display; Xvfb writes the display number to the pipe.
+mkfifo "$work/display"
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+read -r display_number < "$work/display"
+export DISPLAY=":$display_number"
+# A private runtime folder: the single-instance lock of a copy already running elsewhere does
+# not stop this one.
+export XDG_RUNTIME_DIR="$work/runtime"; mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb
+
+# import reads what is on screen; xwd -root misses windows the server keeps off-screen (Composite).
+shot() { sleep "${2:-1}"; import -window root "$out/$1.png"; echo "$out/$1.png"; }
+window_origin() {
+  local id; id="$(xdotool search --sync --onlyvisible --pid "$app_pid" --name '相册工坊' | head -1)"
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  echo "$X $Y"
+}
+start_app() {
+  "$bin" "$@" >/dev/null 2>&1 &
+  app_pid=$!
+  read -r wx wy < <(window_origin)
+}
+stop_app() { kill "$app_pid" 2>/dev/null || true; wait "$app_pid" 2>/dev/null || true; app_pid=""; }
+
+# 1. The start layout with its empty board.
+start_app
+shot start_layout 2
+
+# 2. A dozen photos, named on the command line as a file manager would pass them.
+stop_app
+samples=(build/bin/smxcwjj/samples/*.jpg)
+photos=("${samples[@]}" "${samples[@]:0:5}")
+start_app "${photos[@]/#/$PWD/}"
+shot photo_board 8
+# Rest the pointer on a tile to bring up its hint, and select it.
+xdotool mousemove $((wx + 280)) $((wy + 200)) click 1
+xdotool mousemove $((wx + 282)) $((wy + 202))
+shot photo_hint 3
+
+# 3. A dialog: the delete confirmation of the selected photo.
+xdotool key Delete
+shot dialog_delete 1
+xdotool key Escape
+
+# 4. The template preview of the selected photo, a moment into its movie.
+xdotool mousemove $((wx + 280)) $((wy + 200)) click --repeat 2 --delay 80 1
+shot template_preview 4

@@ -1,0 +1,272 @@
+#include "ui/photos/template_preview_window.h"
+
+#include "core/album_model.h"
+#include "media/flash_template_player.h"
+#include "render/start_picture.h"
+#include "ui/photos/photo_texts.h"
+#include "ui/shell/dialogs.h"
+#include "ui/shell/theme.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace xc::ui {
+
+namespace {
+
+// How long the closing movie may take to read its start picture before the preview stops.
+constexpr int closingReadyTimeoutMs = 5000;
+
+QLabel* fieldValue(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(uiFont(13, true));
+    return label;
+}
+
+}  // namespace
+
+// The preview picture: the latest frame, drawn crisply at the screen's density.
+class TemplatePreviewWindow::Canvas : public QWidget {
+public:
+    explicit Canvas(const QImage& picture, QWidget* parent) : QWidget(parent), m_picture(picture)
+    {
+        setFixedSize(PhotoPreviewArea::previewSize);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), Qt::black);
+        if (m_picture.isNull()) {
+            p.setPen(theme::textMuted);
+            p.setFont(uiFont(14));
+            p.drawText(rect(), Qt::AlignCenter, QStringLiteral("正在准备预览…"));
+            return;
+        }
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(rect(), m_picture);
+    }
+
+private:
+    const QImage& m_picture;
+};
+
+void TemplatePreviewWindow::open(QWidget* parent, AlbumModel& model, const Workspace& workspace, Dialogs& dialogs, qsizetype row)
+{
+    model.settings.previewShown = QStringLiteral("False");
+    if (model.photos.isEmpty()) {
+        dialogs.message(parent, QStringLiteral("没有找到相片文件，不能预览效果！"));
+        return;
+    }
+    if (row < 0 || row >= model.photos.count()) {
+        dialogs.message(parent, QStringLiteral("没有选中相片文件！"));
+        return;
+    }
+    TemplatePreviewWindow window(model, workspace, dialogs, row, parent);
+    window.exec();
+}
+
+TemplatePreviewWindow::TemplatePreviewWindow(const AlbumModel& model, const Workspace& workspace, Dialogs& dialogs,
+                                             qsizetype row, QWidget* parent)
+    : FramedDialog(QStringLiteral("相片使用效果预览"), parent), m_model(model), m_dialogs(dialogs), m_row(row),
+      m_area(workspace, model.settings), m_canvas(new Canvas(m_picture, body())),
+      m_play(new QPushButton(QStringLiteral("播放"), body())), m_stop(new QPushButton(QStringLiteral("停止"), body()))
+{
+    const PhotoRecord& photo = model.photos[row];
+    auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(10);
+    const QList<std::pair<QString, QString>> values{
+        {QStringLiteral("名称"), photo.name},
+        {QStringLiteral("类型"), photoTypeText(photo.ext)},
+        {QStringLiteral("尺寸"), photo.width + QLatin1Char('*') + photo.height},
+        {QStringLiteral("方向"), photoOrientationText(photo.orientation)},
+        {QStringLiteral("序号"), QString::number(row + 1)},
+    };
+    for (int i = 0; i < values.size(); ++i) {
+        auto* name = new QLabel(values[i].first, body());
+        name->setStyleSheet(QStringLiteral("color: %1;").arg(theme::textMuted.name()));
+        fields->addWidget(name, 0, 2 * i);
+        fields->addWidget(fieldValue(values[i].second, body()), 0, 2 * i + 1);
+    }
+    fields->setColumnStretch(9, 1);
+
+    auto* back = new QPushButton(QStringLiteral("返回"), body());
+    for (QPushButton* button : {m_play, m_stop, back})
+        button->setMinimumWidth(96);
+    connect(m_play, &QPushButton::clicked, this, &TemplatePreviewWindow::play);
+    connect(m_stop, &QPushButton::clicked, this, &TemplatePreviewWindow::stop);
+    connect(back, &QPushButton::clicked, this, &TemplatePreviewWindow::back);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_play);
+    buttons->addWidget(m_stop);
+    buttons->addWidget(back);
+
+    auto* layout = new QVBoxLayout(body());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(10);
+    layout->addLayout(fields);
+    layout->addWidget(m_canvas, 0, Qt::AlignHCenter);
+    layout->addLayout(buttons);
+
+    connect(&m_ticker, &QTimer::timeout, this, &TemplatePreviewWindow::onTick);
+}
+
+TemplatePreviewWindow::~TemplatePreviewWindow()
+{
+    m_ticker.stop();
+    m_player.reset();
+}
+
+void TemplatePreviewWindow::showEvent(QShowEvent* event)
+{
+    FramedDialog::showEvent(event);
+    if (!m_prepared) {
+        m_prepared = true;
+        // Prepared once the window is on screen, so the user sees it open at once.
+        QTimer::singleShot(0, this, &TemplatePreviewWindow::prepare);
+    }
+}
+
+void TemplatePreviewWindow::prepare()
+{
+    const Status prepared = m_area.prepare(m_model, m_row);
+    if (!prepared.ok()) {
+        fail(prepared.error());
+        return;
+    }
+    // The host paints at the screen's density so the preview is as sharp as the screen.
+    m_player = std::make_unique<FlashTemplatePlayer>(PhotoPreviewArea::previewSize * devicePixelRatioF());
+    connect(m_player.get(), &FlashTemplatePlayer::FSCommand, this, [this](const QString& command) {
+        if (command == movie::startPictureCommand)
+            m_closingReady = true;
+    });
+    play();
+}
+
+void TemplatePreviewWindow::fail(const QString& message)
+{
+    stop();
+    m_dialogs.message(this, message);
+    back();
+}
+
+bool TemplatePreviewWindow::load(const QString& moviePath)
+{
+    const Status loaded = m_player->Movie(moviePath);
+    if (!loaded.ok()) {
+        fail(loaded.error());
+        return false;
+    }
+    m_player->SetVariable(QStringLiteral("xc_alpha"), QStringLiteral("0"));
+    m_player->FrameNum(0);
+    return true;
+}
+
+void TemplatePreviewWindow::play()
+{
+    if (!m_player)
+        return;
+    stop();
+    // Every play starts over from the album's start picture and the first template frame.
+    const Result<QImage> start = StartPicture::designed(m_area.workspace(), QSize(1920, 1080));
+    QImage opening = start.ok() ? start.value() : QImage(1920, 1080, QImage::Format_RGB32);
+    if (!start.ok())
+        opening.fill(Qt::black);
+    if (Status written = m_area.writeStartPicture(opening); !written.ok()) {
+        fail(written.error());
+        return;
+    }
+    if (!load(m_area.instanceMoviePath()))
+        return;
+    m_phase = Phase::Template;
+    m_frame = -1;
+    m_clock.start();
+    m_ticker.start(int(1000 / m_player->frameRate()));
+    onTick();
+}
+
+void TemplatePreviewWindow::showFrame(int frame)
+{
+    m_frame = frame;
+    m_player->FrameNum(frame);
+    m_player->paintFrame(m_picture);
+    m_picture.setDevicePixelRatio(devicePixelRatioF());
+    m_canvas->update();
+}
+
+void TemplatePreviewWindow::onTick()
+{
+    if (m_phase != Phase::Template && m_phase != Phase::Closing)
+        return;
+    // The movie keeps its own speed: the frame follows the clock, skipping frames when painting lags.
+    const int due = int(m_clock.elapsed() * m_player->frameRate() / 1000);
+    const int last = m_player->TotalFrames() - 1;
+    showFrame(std::min(std::max(due, m_frame + 1), last));
+    if (m_frame < last)
+        return;
+    if (m_phase == Phase::Template)
+        startClosing();
+    else
+        stop();
+}
+
+void TemplatePreviewWindow::startClosing()
+{
+    m_ticker.stop();
+    m_phase = Phase::WaitingForClosing;
+    // The template's last frame is the closing movie's start picture, as in the album.
+    QImage last = m_picture;
+    last.setDevicePixelRatio(1.0);
+    if (Status written = m_area.writeStartPicture(last); !written.ok()) {
+        fail(written.error());
+        return;
+    }
+    m_closingReady = false;
+    if (!load(m_area.closingMoviePath()))
+        return;
+    QElapsedTimer waited;
+    waited.start();
+    while (!m_closingReady && m_phase == Phase::WaitingForClosing && waited.elapsed() < closingReadyTimeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    if (m_phase != Phase::WaitingForClosing)
+        return;  // stopped or closed while waiting
+    if (!m_closingReady) {
+        stop();
+        return;
+    }
+    m_phase = Phase::Closing;
+    m_frame = -1;
+    m_clock.start();
+    m_ticker.start();
+}
+
+void TemplatePreviewWindow::stop()
+{
+    m_ticker.stop();
+    if (m_phase != Phase::Preparing)
+        m_phase = Phase::Stopped;
+}
+
+void TemplatePreviewWindow::back()
+{
+    stop();
+    m_phase = Phase::Stopped;
+    m_area.remove();
+    FramedDialog::reject();
+}
+
+void TemplatePreviewWindow::reject()
+{
+    back();
+}
+
+}  // namespace xc::ui
