@@ -34,7 +34,8 @@ QPixmap drawPlaceholder(qreal ratio)
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF frame = QRectF(QPointF(0, 0), QSizeF(board::placeholderSize)).adjusted(14, 14, -14, -14);
+    // Inset enough that the first row, which starts 15 pixels above the board, shows its frame whole.
+    const QRectF frame = QRectF(QPointF(0, 0), QSizeF(board::placeholderSize)).adjusted(14, 20, -14, -8);
     QPen dashed(QColor(255, 255, 255, 46), 2);
     dashed.setStyle(Qt::DashLine);
     p.setPen(dashed);

@@ -93,6 +93,9 @@ MainWindow::MainWindow(AlbumModel& model, const Workspace& workspace, Dialogs& d
     }
     for (HintButton* button : m_columnButtons)
         button->setProperty("commandColumn", true);
+    // The area buttons show which board is on screen.
+    for (int i = 0; i < 3; ++i)
+        m_bottomButtons[i]->setCheckable(true);
 
     m_photoBoard = new PhotoBoardController(model, workspace, *m_photoWorkflow, *m_sidePanel, this);
     const QList<std::pair<BoardKind, QString>> boards{
@@ -218,6 +221,8 @@ void MainWindow::showBoard(BoardKind board)
 {
     for (BoardArea* area : m_areas)
         area->setVisible(area->kind() == board);
+    for (int i = 0; i < 3; ++i)
+        m_bottomButtons[i]->setChecked(i == boardIndex(board));
     // Choosing an area shows its tiles; the list form comes back only on request.
     if (board != BoardKind::Photos) {
         boardArea(board)->showTiles();

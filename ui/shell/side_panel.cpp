@@ -48,14 +48,10 @@ QLabel* sectionTitle(const QString& text, QWidget* parent)
     return label;
 }
 
-QLabel* settingChip(const QString& objectName, QWidget* parent)
+QLabel* settingLabel(const QString& objectName, QWidget* parent)
 {
-    auto* label = new QLabel(parent);
-    label->setObjectName(objectName);
-    label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(QStringLiteral("background: %1; border-radius: 9px; padding: 1px 6px; color: %2;")
-                             .arg(theme::chromeLight.name(), theme::text.name()));
-    label->setFont(uiFont(12));
+    QLabel* label = valueLabel(objectName, parent);
+    label->setStyleSheet(QStringLiteral("color: %1;").arg(theme::accent.name()));
     return label;
 }
 
@@ -83,9 +79,9 @@ SidePanel::SidePanel(QWidget* parent)
       m_lyrics(valueLabel(QStringLiteral("Label_youbian_gecishuliang_2"), this)),
       m_textEffects(valueLabel(QStringLiteral("Label_youbian_wenzitexiao_2"), this)),
       m_pictureEffects(valueLabel(QStringLiteral("Label_youbian_huamiantexiao_2"), this)),
-      m_quality(settingChip(QStringLiteral("Label_huamian_zhiliang"), this)),
-      m_tvSystem(settingChip(QStringLiteral("Label_dianshi_zhishi"), this)),
-      m_albumLength(settingChip(QStringLiteral("Label_xiangce_changdu"), this)),
+      m_quality(settingLabel(QStringLiteral("Label_huamian_zhiliang"), this)),
+      m_tvSystem(settingLabel(QStringLiteral("Label_dianshi_zhishi"), this)),
+      m_albumLength(settingLabel(QStringLiteral("Label_xiangce_changdu"), this)),
       m_previewPanel(new QWidget(this)),
       m_previewCaption(new QLabel(m_previewPanel)),
       m_preview(new QLabel(m_previewPanel)),
@@ -99,17 +95,13 @@ SidePanel::SidePanel(QWidget* parent)
     const QList<std::pair<QString, QLabel*>> rows{
         {QStringLiteral("相片"), m_photos},       {QStringLiteral("音乐"), m_music},
         {QStringLiteral("歌词"), m_lyrics},       {QStringLiteral("文字特效"), m_textEffects},
-        {QStringLiteral("画面特效"), m_pictureEffects},
+        {QStringLiteral("画面特效"), m_pictureEffects}, {QStringLiteral("画质"), m_quality},
+        {QStringLiteral("电视制式"), m_tvSystem}, {QStringLiteral("相册长度"), m_albumLength},
     };
     for (int i = 0; i < rows.size(); ++i) {
         counts->addWidget(nameLabel(rows[i].first, this), i, 0);
         counts->addWidget(rows[i].second, i, 1);
     }
-    auto* chips = new QHBoxLayout;
-    chips->setSpacing(4);
-    chips->addWidget(m_quality);
-    chips->addWidget(m_tvSystem);
-    chips->addWidget(m_albumLength);
 
     m_previewPanel->setObjectName(QStringLiteral("suiPanel_xuanzhong_xiangpian_yulan"));
     m_previewCaption->setText(QStringLiteral("        缩略图预览"));
@@ -133,8 +125,6 @@ SidePanel::SidePanel(QWidget* parent)
     layout->setSpacing(6);
     layout->addWidget(sectionTitle(QStringLiteral("相册信息"), this));
     layout->addLayout(counts);
-    layout->addSpacing(2);
-    layout->addLayout(chips);
     layout->addSpacing(6);
     layout->addWidget(m_previewPanel, 3);
     layout->addSpacing(6);

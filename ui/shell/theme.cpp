@@ -29,6 +29,7 @@ QPushButton {
 }
 QPushButton:hover { background: %3; border-color: %4; }
 QPushButton:pressed { background: %4; color: #1e2024; }
+QPushButton:checked { border-color: %4; color: %4; }
 QPushButton:disabled { color: %5; border-color: %2; }
 QPushButton:default { border-color: %4; }
 QPushButton[commandColumn="true"] {
