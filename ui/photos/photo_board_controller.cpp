@@ -134,6 +134,7 @@ void PhotoBoardController::onTilesDropped(int dragged, int target)
 
 void PhotoBoardController::onTileSelected(int index)
 {
+    m_itemHint->closeNow();
     m_model.settings.selectedId = index < 0 ? kw::none : QString::number(index);
     showSelectedPreview();
 }

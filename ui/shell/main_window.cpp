@@ -115,6 +115,7 @@ MainWindow::MainWindow(AlbumModel& model, const Workspace& workspace, Dialogs& d
         m_areas[boardIndex(kind)] = area;
     }
     m_photoBoard->setArea(m_areas[boardIndex(BoardKind::Photos)]);
+    connect(m_photoBoard, &PhotoBoardController::croppingRequested, this, [this] { runCommand(Command::PhotoCropping); });
     connect(m_photoWorkflow, &PhotoWorkflow::photosChanged, m_photoBoard, &PhotoBoardController::rebuild);
     showBoard(BoardKind::Photos);
 
@@ -233,7 +234,7 @@ void MainWindow::showBoard(BoardKind board)
 BoardKind MainWindow::shownBoard() const
 {
     for (BoardArea* area : m_areas)
-        if (area->isVisible() || !area->isHidden())
+        if (!area->isHidden())
             return area->kind();
     return BoardKind::Photos;
 }

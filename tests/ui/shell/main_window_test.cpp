@@ -151,6 +151,27 @@ TEST_F(MainWindowTest, CancelledExitTouchesNothing)
     EXPECT_TRUE(QDir(tree.path(QStringLiteral("smxcwjj/tp_wj/tp_slt_1"))).exists());
 }
 
+TEST_F(MainWindowTest, FilesFromOutsideOnlyAddPhotos)
+{
+    window.addFiles({QStringLiteral("/music/song.mp3")});
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("没有可以添加的相片文件（JPG）！")});
+    EXPECT_TRUE(model.photos.isEmpty());
+
+    dialogs.messages.clear();
+    const QString sample = test::builtPath(QStringLiteral("smxcwjj/samples/landscape_sunset_sea.jpg"));
+    window.addFiles({QStringLiteral("/music/song.mp3"), sample});
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(' ').toStdString();
+    ASSERT_EQ(model.photos.count(), 1);
+    EXPECT_EQ(model.photos[0].path, sample);
+    EXPECT_EQ(dialogs.photoDialogsOpened, 0);  // named files need no dialog
+}
+
+TEST_F(MainWindowTest, BoardMenuCroppingIsTheCommandsCropping)
+{
+    window.boardArea(BoardKind::Photos)->commandTriggered(AreaCommand::Cropping);
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("没有添加相片文件！")});
+}
+
 TEST(SidePanel, HelpTextScrollsUpAndStartsAgainBelowTheTop)
 {
     SidePanel panel;
