@@ -1,10 +1,12 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/template_page.h"
 #include "cli/template_sheet.h"
 
 #include "core/album_model.h"
 #include "templates/catalogue.h"
 
+#include <QDir>
 #include <QJsonArray>
 
 namespace xc::cli {
@@ -40,6 +42,10 @@ int runTemplates(const QStringList& args)
                                    QStringLiteral("Render a contact sheet of every template (frames at 0, 25, 50, 75, 100 %) to this PNG."),
                                    QStringLiteral("OUT.png"));
     parser.addOption(sheet);
+    const QCommandLineOption page(QStringLiteral("page"),
+                                  QStringLiteral("Write a page of every template with a picture of each (index.html and JPEGs) into this folder."),
+                                  QStringLiteral("DIR"));
+    parser.addOption(page);
     int code = exitOk;
     if (!parseCommand(parser, QStringLiteral("templates"),
                       QStringLiteral("Builds the template catalogue exactly as start-up does and prints the catalogue "
@@ -58,6 +64,14 @@ int runTemplates(const QStringList& args)
             return exitFailure;
         }
         printOut(parser.value(sheet));
+        return exitOk;
+    }
+    if (parser.isSet(page)) {
+        if (Status written = writeTemplatePage(model, workspace, parser.value(page)); !written.ok()) {
+            printErr(QStringLiteral("templates --page: %1").arg(written.error()));
+            return exitFailure;
+        }
+        printOut(QDir(parser.value(page)).filePath(QStringLiteral("index.html")));
         return exitOk;
     }
     if (parser.isSet(json)) {
