@@ -8,7 +8,6 @@
 #include <QProgressBar>
 #include <QThread>
 #include <QTimer>
-#include <QVBoxLayout>
 
 namespace xc::ui {
 
@@ -48,11 +47,8 @@ PhotoImportWindow::PhotoImportWindow(const Job& job, QWidget* parent)
     m_bar->setValue(0);
     m_bar->setTextVisible(false);
     m_label->setStyleSheet(QStringLiteral("color: %1;").arg(theme::textMuted.name()));
-    auto* layout = new QVBoxLayout(body());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(10);
-    layout->addWidget(m_label);
-    layout->addWidget(m_bar);
+    bodyLayout()->addWidget(m_label);
+    bodyLayout()->addWidget(m_bar);
     setFixedWidth(420);
     // The job starts once the window is on screen.
     QTimer::singleShot(1, this, &PhotoImportWindow::runJob);

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace xc::ui {
 
@@ -40,9 +39,9 @@ bool RefillWindows::refillByHand(QWidget* parent, const ListViewRows& candidates
 RefillWindow::RefillWindow(QWidget* parent) : FramedDialog(QStringLiteral("删除相片"), parent)
 {
     setObjectName(QStringLiteral("TForm10"));
-    auto* random = new QPushButton(QStringLiteral("确定删除"), body());
-    auto* manual = new QPushButton(QStringLiteral("手动为模板补充相片"), body());
-    auto* cancel = new QPushButton(QStringLiteral("取消"), body());
+    QPushButton* random = dialogButton(QStringLiteral("确定删除"), body());
+    QPushButton* manual = dialogButton(QStringLiteral("手动为模板补充相片"), body());
+    QPushButton* cancel = dialogButton(QStringLiteral("取消"), body());
     random->setDefault(true);
     const auto choose = [this](RefillChoice choice) {
         m_choice = choice;
@@ -51,18 +50,10 @@ RefillWindow::RefillWindow(QWidget* parent) : FramedDialog(QStringLiteral("删�
     connect(random, &QPushButton::clicked, this, [choose] { choose(RefillChoice::Random); });
     connect(manual, &QPushButton::clicked, this, [choose] { choose(RefillChoice::Manual); });
     connect(cancel, &QPushButton::clicked, this, [choose] { choose(RefillChoice::Cancel); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(random);
-    buttons->addWidget(manual);
-    buttons->addWidget(cancel);
-    auto* layout = new QVBoxLayout(body());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(12);
-    layout->addWidget(explanation(QStringLiteral("这张相片和其它相片共用一个多张相片模板，删除后模板里会空出一个位置。\n"
+    bodyLayout()->addWidget(explanation(QStringLiteral("这张相片和其它相片共用一个多张相片模板，删除后模板里会空出一个位置。\n"
                                                  "“确定删除”会从方向相同的相片中随机选一张补上；也可以手动选择补充的相片。"),
-                                  body()));
-    layout->addLayout(buttons);
+                                        body()));
+    bodyLayout()->addLayout(buttonRow({random, manual, cancel}));
     setMinimumWidth(480);
 }
 
@@ -81,9 +72,9 @@ ManualRefillWindow::ManualRefillWindow(const ListViewRows& candidates, Dialogs& 
         m_list->resizeColumnToContents(c);
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &ManualRefillWindow::refillWithSelected);
 
-    auto* fromAlbum = new QPushButton(QStringLiteral("从已添加的相片中选择一张用来补充模板"), body());
-    auto* newFile = new QPushButton(QStringLiteral("添加新相片用来补充"), body());
-    auto* cancel = new QPushButton(QStringLiteral("取消"), body());
+    QPushButton* fromAlbum = dialogButton(QStringLiteral("从已添加的相片中选择一张用来补充模板"), body());
+    QPushButton* newFile = dialogButton(QStringLiteral("添加新相片用来补充"), body());
+    QPushButton* cancel = dialogButton(QStringLiteral("取消"), body());
     connect(fromAlbum, &QPushButton::clicked, this, &ManualRefillWindow::refillWithSelected);
     connect(newFile, &QPushButton::clicked, this, &ManualRefillWindow::refillWithNewFile);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -92,12 +83,9 @@ ManualRefillWindow::ManualRefillWindow(const ListViewRows& candidates, Dialogs& 
     buttons->addWidget(newFile);
     buttons->addStretch();
     buttons->addWidget(cancel);
-    auto* layout = new QVBoxLayout(body());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(10);
-    layout->addWidget(explanation(QStringLiteral("选择一张方向相同的相片补充到模板中："), body()));
-    layout->addWidget(m_list, 1);
-    layout->addLayout(buttons);
+    bodyLayout()->addWidget(explanation(QStringLiteral("选择一张方向相同的相片补充到模板中："), body()));
+    bodyLayout()->addWidget(m_list, 1);
+    bodyLayout()->addLayout(buttons);
     resize(760, 420);
 }
 

@@ -10,11 +10,9 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace xc::ui {
 
@@ -78,7 +76,7 @@ TemplatePreviewWindow::TemplatePreviewWindow(const AlbumModel& model, const Work
                                              qsizetype row, QWidget* parent)
     : FramedDialog(QStringLiteral("相片使用效果预览"), parent), m_model(model), m_dialogs(dialogs), m_row(row),
       m_area(workspace, model.settings), m_canvas(new Canvas(m_picture, body())),
-      m_play(new QPushButton(QStringLiteral("播放"), body())), m_stop(new QPushButton(QStringLiteral("停止"), body()))
+      m_play(dialogButton(QStringLiteral("播放"), body())), m_stop(dialogButton(QStringLiteral("停止"), body()))
 {
     const PhotoRecord& photo = model.photos[row];
     auto* fields = new QGridLayout;
@@ -98,24 +96,13 @@ TemplatePreviewWindow::TemplatePreviewWindow(const AlbumModel& model, const Work
     }
     fields->setColumnStretch(9, 1);
 
-    auto* back = new QPushButton(QStringLiteral("返回"), body());
-    for (QPushButton* button : {m_play, m_stop, back})
-        button->setMinimumWidth(96);
+    QPushButton* back = dialogButton(QStringLiteral("返回"), body());
     connect(m_play, &QPushButton::clicked, this, &TemplatePreviewWindow::play);
     connect(m_stop, &QPushButton::clicked, this, &TemplatePreviewWindow::stop);
     connect(back, &QPushButton::clicked, this, &TemplatePreviewWindow::back);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_play);
-    buttons->addWidget(m_stop);
-    buttons->addWidget(back);
-
-    auto* layout = new QVBoxLayout(body());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(10);
-    layout->addLayout(fields);
-    layout->addWidget(m_canvas, 0, Qt::AlignHCenter);
-    layout->addLayout(buttons);
+    bodyLayout()->addLayout(fields);
+    bodyLayout()->addWidget(m_canvas, 0, Qt::AlignHCenter);
+    bodyLayout()->addLayout(buttonRow({m_play, m_stop, back}));
 
     connect(&m_ticker, &QTimer::timeout, this, &TemplatePreviewWindow::onTick);
 }

@@ -3,6 +3,8 @@
 #include "ui/shell/theme.h"
 
 #include <QEvent>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,6 +17,33 @@ void startWindowDrag(QWidget* window)
 {
     if (QWindow* handle = window->window()->windowHandle())
         handle->startSystemMove();
+}
+
+QPushButton* dialogButton(const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setMinimumWidth(96);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+QHBoxLayout* buttonRow(const QList<QPushButton*>& buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* button : buttons)
+        row->addWidget(button);
+    return row;
+}
+
+QVBoxLayout* FramedDialog::bodyLayout()
+{
+    if (auto* existing = qobject_cast<QVBoxLayout*>(m_body->layout()))
+        return existing;
+    auto* layout = new QVBoxLayout(m_body);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(10);
+    return layout;
 }
 
 FramedDialog::FramedDialog(const QString& caption, QWidget* parent)

@@ -3,8 +3,11 @@
 #include "ui/shell/frame_artwork.h"
 
 #include <QDialog>
+#include <QVBoxLayout>
 
+class QHBoxLayout;
 class QLabel;
+class QPushButton;
 
 namespace xc::ui {
 
@@ -18,6 +21,8 @@ public:
     explicit FramedDialog(const QString& caption, QWidget* parent = nullptr);
 
     QWidget* body() const { return m_body; }
+    // The body's column of controls, made on first use.
+    QVBoxLayout* bodyLayout();
     // The picture the close button shows now (for tests and painting).
     FramePiece closePiece() const { return m_closePiece; }
 
@@ -43,5 +48,9 @@ private:
 
 // Asks the window system to move `window` with the pointer (the title-bar drag of every window).
 void startWindowDrag(QWidget* window);
+
+// A button of the dialogs' look, and a row of them at the window's right edge.
+QPushButton* dialogButton(const QString& caption, QWidget* parent);
+QHBoxLayout* buttonRow(const QList<QPushButton*>& buttons);
 
 }  // namespace xc::ui

@@ -2,10 +2,8 @@
 
 #include "ui/shell/theme.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace xc::ui {
 
@@ -24,14 +22,6 @@ QLabel* noticeLabel(const QString& text, QWidget* parent)
     return label;
 }
 
-QPushButton* dialogButton(const QString& caption, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setMinimumWidth(96);
-    button->setCursor(Qt::PointingHandCursor);
-    return button;
-}
-
 }  // namespace
 
 MessageWindow::MessageWindow(const QString& text, QWidget* parent)
@@ -40,13 +30,8 @@ MessageWindow::MessageWindow(const QString& text, QWidget* parent)
     auto* ok = dialogButton(QStringLiteral("确定"), body());
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    auto* layout = new QVBoxLayout(body());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_text);
-    layout->addLayout(buttons);
+    bodyLayout()->addWidget(m_text);
+    bodyLayout()->addLayout(buttonRow({ok}));
     setMinimumWidth(340);
 }
 
@@ -63,14 +48,8 @@ ConfirmWindow::ConfirmWindow(const QString& title, const QString& text, const QS
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    auto* layout = new QVBoxLayout(body());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(noticeLabel(text, body()));
-    layout->addLayout(buttons);
+    bodyLayout()->addWidget(noticeLabel(text, body()));
+    bodyLayout()->addLayout(buttonRow({ok, cancel}));
     setMinimumWidth(340);
 }
 
