@@ -117,6 +117,8 @@ MainWindow::MainWindow(AlbumModel& model, const Workspace& workspace, Dialogs& d
     m_photoBoard->setArea(m_areas[boardIndex(BoardKind::Photos)]);
     connect(m_photoBoard, &PhotoBoardController::croppingRequested, this, [this] { runCommand(Command::PhotoCropping); });
     connect(m_photoWorkflow, &PhotoWorkflow::photosChanged, m_photoBoard, &PhotoBoardController::rebuild);
+    // Whatever board was on screen, changed photos are shown.
+    connect(m_photoWorkflow, &PhotoWorkflow::photosChanged, this, [this] { showBoard(BoardKind::Photos); });
     showBoard(BoardKind::Photos);
 
     connect(&m_statusTimer, &QTimer::timeout, this, &MainWindow::onStatusTick);

@@ -158,12 +158,14 @@ TEST_F(MainWindowTest, FilesFromOutsideOnlyAddPhotos)
     EXPECT_TRUE(model.photos.isEmpty());
 
     dialogs.messages.clear();
+    window.showBoard(BoardKind::Lyrics);
     const QString sample = test::builtPath(QStringLiteral("smxcwjj/samples/landscape_sunset_sea.jpg"));
     window.addFiles({QStringLiteral("/music/song.mp3"), sample});
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(' ').toStdString();
     ASSERT_EQ(model.photos.count(), 1);
     EXPECT_EQ(model.photos[0].path, sample);
     EXPECT_EQ(dialogs.photoDialogsOpened, 0);  // named files need no dialog
+    EXPECT_EQ(window.shownBoard(), BoardKind::Photos);
 }
 
 TEST_F(MainWindowTest, BoardMenuCroppingIsTheCommandsCropping)
