@@ -54,8 +54,8 @@ int runDesktop(QApplication& app, const StartupOptions& options)
         QApplication::restoreOverrideCursor();
         const QStringList notices = startupNotices(report);
         if (report.catalogue.usableTemplates == 0) {
-            dialogs.message(&window, notices.isEmpty() ? QStringLiteral("没有找到可以使用的模板文件，本软件无法运行！")
-                                                       : notices.join(QStringLiteral("\n\n")));
+            dialogs.message(&window, (notices + QStringList{QStringLiteral("没有可以使用的模板文件，本软件无法运行！")})
+                                         .join(QStringLiteral("\n\n")));
             exitCode = 1;
             app.exit(exitCode);
             return;

@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace xc {
 
 namespace {
@@ -38,11 +40,27 @@ void appendPackages(const QString& folder, QStringList& out)
 
 }  // namespace
 
+void CatalogueReport::leaveOut(const QString& path, const QString& reason)
+{
+    leftOut << QStringLiteral("%1: %2").arg(path, reason);
+    leftOutFiles << path;
+}
+
 QString CatalogueReport::notice() const
 {
     if (leftOut.isEmpty())
         return {};
-    return QStringLiteral("以下模板文件已损坏或不完整，未能载入：\n") + leftOut.join(QLatin1Char('\n'));
+    if (leftOutFiles.isEmpty())
+        return leftOut.join(QLatin1Char('\n'));
+    // The reasons are for the command line; a person needs to know which files to replace.
+    constexpr qsizetype shown = 8;
+    QStringList names;
+    for (qsizetype i = 0; i < std::min(shown, leftOutFiles.size()); ++i)
+        names << QFileInfo(leftOutFiles[i]).fileName();
+    QString text = QStringLiteral("以下模板文件已损坏或不完整，未能载入：\n") + names.join(QLatin1Char('\n'));
+    if (leftOutFiles.size() > shown)
+        text += QStringLiteral("\n……共 %1 个文件").arg(leftOutFiles.size());
+    return text + QStringLiteral("\n（位于 %1）").arg(QFileInfo(leftOutFiles.first()).absolutePath());
 }
 
 QStringList listPackages(const QString& folder)
@@ -73,9 +91,9 @@ Status scanAndPair(AlbumModel& model, const Workspace& workspace, CatalogueRepor
         model.scanMovies << movies[a];
     }
     for (qsizetype a = pairs; a < parameters.size(); ++a)
-        report.leftOut << QStringLiteral("%1: 没有与之配对的模板动画包").arg(parameters[a]);
+        report.leaveOut(parameters[a], QStringLiteral("没有与之配对的模板动画包"));
     for (qsizetype a = pairs; a < movies.size(); ++a)
-        report.leftOut << QStringLiteral("%1: 没有与之配对的模板参数包").arg(movies[a]);
+        report.leaveOut(movies[a], QStringLiteral("没有与之配对的模板参数包"));
     return Status::success();
 }
 
@@ -92,11 +110,11 @@ void readCatalogue(AlbumModel& model, const Workspace& workspace, CatalogueRepor
         QFile::remove(iniPath);
 
         if (!decoded.ok()) {
-            report.leftOut << QStringLiteral("%1: %2").arg(model.scanParameters[i], decoded.error());
+            report.leaveOut(model.scanParameters[i], decoded.error());
             continue;
         }
         if (ini.value(markerSection, markerSection) != markerValue) {
-            report.leftOut << QStringLiteral("%1: 不是有效的模板参数文件（标记不符）").arg(model.scanParameters[i]);
+            report.leaveOut(model.scanParameters[i], QStringLiteral("不是有效的模板参数文件（标记不符）"));
             continue;
         }
         TemplateRecord row;

@@ -12,10 +12,14 @@ class Workspace;
 
 // Package files that could not become catalogue rows, each with the reason.
 struct CatalogueReport {
-    QStringList leftOut;     // "path: reason" per file
+    QStringList leftOut;     // "path: reason" per file (or the reason the scan failed)
+    QStringList leftOutFiles;  // the paths of those files
     int usableTemplates = 0;
 
-    // One notice for the desktop listing every file that was left out; empty when none was.
+    // Adds a file that was left out, with the reason.
+    void leaveOut(const QString& path, const QString& reason);
+    // One notice for the desktop naming the files that were left out (the first few of a long
+    // list); empty when none was.
     QString notice() const;
 };
 

@@ -96,7 +96,21 @@ TEST(Catalogue, DamagedPackagesAreLeftOutAndReported)
     for (const char* name : {"02.rar", "03.rar", "04.rar", "05.rar"})
         EXPECT_EQ(report.leftOut.filter(QString::fromLatin1(name)).size(), 1) << name;
     EXPECT_EQ(report.usableTemplates, 2);
+    EXPECT_TRUE(report.notice().contains("\n04.rar\n"));
     EXPECT_FALSE(report.notice().contains("06.rar"));
+}
+
+TEST(Catalogue, TheNoticeOfALongListNamesTheFirstFilesAndTheCount)
+{
+    CatalogueReport report;
+    for (int i = 1; i <= 12; ++i)
+        report.leaveOut(QStringLiteral("/data/smxcwjj/wj_0_or_2/wjj_02/%1.rar").arg(i, 2, 10, QLatin1Char('0')), "broken");
+    const QString notice = report.notice();
+    EXPECT_TRUE(notice.contains("\n08.rar\n"));
+    EXPECT_FALSE(notice.contains("09.rar"));
+    EXPECT_TRUE(notice.contains("共 12 个文件"));
+    EXPECT_TRUE(notice.contains("/data/smxcwjj/wj_0_or_2/wjj_02"));
+    EXPECT_FALSE(notice.contains("broken"));  // the reasons are for the command line
 }
 
 TEST(Catalogue, UnpairedPackagesAreReportedNotMisPaired)
