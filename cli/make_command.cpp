@@ -230,15 +230,6 @@ Result<QString> prepareOutput(const MakeRequest& request)
     return Result<QString>::success(path);
 }
 
-// An unfinished output is removed: the file, or the pictures and the folder this run created.
-void removeOutput(const MakeRequest& request, const QString& outputPath)
-{
-    if (request.kind == kw::kindImages)
-        QDir(QFileInfo(outputPath).absolutePath()).removeRecursively();
-    else
-        QFile::remove(outputPath);
-}
-
 class SignalGuard {
 public:
     SignalGuard()
@@ -276,7 +267,7 @@ int make(const MakeRequest& request, const Workspace& workspace)
     // Until the render starts, only a new picture folder has been written.
     const auto abandon = [&](int code) {
         if (request.kind == kw::kindImages)
-            removeOutput(request, output.value());
+            removeUnfinishedOutput(request.kind, output.value());
         return finish(code);
     };
 
@@ -318,12 +309,12 @@ int make(const MakeRequest& request, const Workspace& workspace)
     for (const QString& line : job.errorLog().lines())
         printErr(QStringLiteral("警告：") + line);
     if (result.outcome == RenderOutcome::Stopped || interrupted.load()) {
-        removeOutput(request, output.value());
+        removeUnfinishedOutput(request.kind, output.value());
         printErr(QStringLiteral("已停止制作，未完成的输出已删除。"));
         return finish(exitInterrupted);
     }
     if (!result.ok()) {
-        removeOutput(request, output.value());
+        removeUnfinishedOutput(request.kind, output.value());
         printErr(QStringLiteral("相册制作失败：") + result.error);
         return finish(exitFailure);
     }

@@ -5,6 +5,7 @@
 #include "core/keywords.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace xc {
@@ -78,6 +79,14 @@ Result<QString> prepareImageSequenceFolder(const QString& folder, const QString&
     if (!ensureFolder(folder))
         return Result<QString>::failure(folderNotCreatedMessage(folder));
     return Result<QString>::success(QDir::cleanPath(folder) + QStringLiteral("/01.") + format);
+}
+
+void removeUnfinishedOutput(const QString& kind, const QString& outputPath)
+{
+    if (kind == kw::kindImages)
+        QDir(QFileInfo(outputPath).absolutePath()).removeRecursively();
+    else
+        QFile::remove(outputPath);
 }
 
 }  // namespace xc

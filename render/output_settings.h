@@ -54,4 +54,8 @@ QString imageSequenceSaveFilter(const QString& format);  // "生成 JPG 序列�
 // "输入的文件名存在, 请更换保存的文件名！" and nothing is created.
 Result<QString> prepareImageSequenceFolder(const QString& folder, const QString& format);
 
+// An output a render did not finish is removed: the file, or for "XLTP" the pictures and the
+// folder the launcher created for them.
+void removeUnfinishedOutput(const QString& kind, const QString& outputPath);
+
 }  // namespace xc

@@ -80,6 +80,7 @@ public:
     const RenderLog& errorLog() const { return m_errorLog; }    // ListBox_cuowu_yichang_xianshi
     const RenderLog& progressLog() const { return m_progressLog; }
     RenderLog& progressLog() { return m_progressLog; }
+    RenderLog& hostLog() { return m_hostLog; }
     RenderLog& errorLog() { return m_errorLog; }
 
     // The frame file every entry of the frame list names, and the other working files of a render.

@@ -65,15 +65,8 @@ bool isComingLater(Command command)
     switch (command) {
     case Command::AddMusic:
     case Command::AddLyrics:
-    case Command::AlbumLength:
     case Command::TextEffects:
     case Command::Karaoke:
-    case Command::OtherSettings:
-    case Command::MakeVcd:
-    case Command::MakeSvcd:
-    case Command::MakeDvd:
-    case Command::MakeAvi:
-    case Command::MakeImageSequence:
     case Command::PictureEffects:
     case Command::PhotoCropping:
     case Command::TemplateManager:

@@ -33,4 +33,12 @@ QString Dialogs::openPhotoFile(QWidget* parent)
     return QFileDialog::getOpenFileName(parent, QStringLiteral("添加相片"), QString(), photoFileFilter());
 }
 
+QString Dialogs::saveFile(QWidget* parent, const QString& caption, const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    const QString qtFilter = parts.size() == 2 ? QStringLiteral("%1 (%2)").arg(parts[0], parts[1]) : filter;
+    // The extension rule belongs to the launchers, so the dialog must not add one of its own.
+    return QFileDialog::getSaveFileName(parent, caption, QString(), qtFilter, nullptr, QFileDialog::DontConfirmOverwrite);
+}
+
 }  // namespace xc::ui

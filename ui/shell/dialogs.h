@@ -20,6 +20,8 @@ public:
     // The JPEG open dialog ("添加相片文件(JPG)"): several files, or one.
     virtual QStringList openPhotoFiles(QWidget* parent);
     virtual QString openPhotoFile(QWidget* parent);
+    // A save dialog; `filter` reads "description|pattern". Empty when cancelled.
+    virtual QString saveFile(QWidget* parent, const QString& caption, const QString& filter);
 };
 
 // The filter of the photo open dialogs; upper-case names count too on this platform.

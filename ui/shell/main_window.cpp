@@ -9,6 +9,7 @@
 #include "ui/boards/tile_board.h"
 #include "ui/photos/photo_board_controller.h"
 #include "ui/photos/photo_workflow.h"
+#include "ui/render/render_launcher.h"
 #include "ui/shell/dialogs.h"
 #include "ui/shell/frame_artwork.h"
 #include "ui/shell/framed_dialog.h"
@@ -98,6 +99,7 @@ MainWindow::MainWindow(AlbumModel& model, const Workspace& workspace, Dialogs& d
         m_bottomButtons[i]->setCheckable(true);
 
     m_photoBoard = new PhotoBoardController(model, workspace, *m_photoWorkflow, *m_sidePanel, this);
+    m_renderLauncher = std::make_unique<RenderLauncher>(model, workspace, dialogs, this);
     const QList<std::pair<BoardKind, QString>> boards{
         {BoardKind::Photos, QStringLiteral("suiListView_xiangpian_liebiao")},
         {BoardKind::Music, QStringLiteral("suiListView_yinyue_liebiao")},
@@ -174,6 +176,27 @@ void MainWindow::runCommand(Command command)
     switch (command) {
     case Command::AddPhotos:
         m_photoWorkflow->addPhotos();
+        break;
+    case Command::AlbumLength:
+        m_renderLauncher->windows().albumLength(this, m_model);
+        break;
+    case Command::OtherSettings:
+        m_renderLauncher->windows().otherSettings(this, m_model);
+        break;
+    case Command::MakeVcd:
+        m_renderLauncher->makeVideo(kw::kindVcd);
+        break;
+    case Command::MakeSvcd:
+        m_renderLauncher->makeVideo(kw::kindSvcd);
+        break;
+    case Command::MakeDvd:
+        m_renderLauncher->makeVideo(kw::kindDvd);
+        break;
+    case Command::MakeAvi:
+        m_renderLauncher->makeVideo(kw::kindAvi);
+        break;
+    case Command::MakeImageSequence:
+        m_renderLauncher->makeImageSequence();
         break;
     case Command::ShowPhotos:
         showBoard(BoardKind::Photos);

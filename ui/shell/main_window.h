@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QLabel;
 
@@ -23,6 +24,7 @@ class HintButton;
 class HintWindow;
 class PhotoBoardController;
 class PhotoWorkflow;
+class RenderLauncher;
 class SidePanel;
 class TitleButton;
 
@@ -50,6 +52,7 @@ public:
     SidePanel* sidePanel() const { return m_sidePanel; }
     HintWindow* generalHint() const { return m_hint; }
     PhotoBoardController* photoBoard() const { return m_photoBoard; }
+    RenderLauncher& renderLauncher() const { return *m_renderLauncher; }
 
 Q_SIGNALS:
     // The exit clean-up is done; the program ends.
@@ -80,6 +83,7 @@ private:
     HintWindow* m_hint;
     PhotoWorkflow* m_photoWorkflow;
     PhotoBoardController* m_photoBoard;
+    std::unique_ptr<RenderLauncher> m_renderLauncher;
     std::array<BoardArea*, 3> m_areas{};
     SidePanel* m_sidePanel;
     QLabel* m_title;

@@ -8,6 +8,8 @@
 #include "ui/boards/board_area.h"
 #include "ui/shell/side_panel.h"
 #include "tests/ui/support/recording_dialogs.h"
+#include "tests/ui/support/recording_render_windows.h"
+#include "ui/render/render_launcher.h"
 #include "ui/widgets/hint_button.h"
 
 #include <QDir>
@@ -21,16 +23,21 @@ namespace {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    MainWindowTest() : window(model, tree.workspace(), dialogs, *random) { startUp(model, tree.workspace()); }
+    MainWindowTest() : window(model, tree.workspace(), dialogs, *random)
+    {
+        startUp(model, tree.workspace());
+        window.renderLauncher().setWindows(renderWindows);
+    }
 
     test::TestTree tree{test::TestTree::Contents::BuiltDataTree};
     AlbumModel model;
     test::RecordingDialogs dialogs;
+    test::RecordingRenderWindows renderWindows;
     std::unique_ptr<RandomSource> random = seededRandomSource(1);
     MainWindow window;
 };
 
-enum class Outcome { ComingLater, NeedsPhotos, PhotoDialog, ExitQuestion, ShowsMusic, ShowsLyrics, ShowsPhotos, Layout };
+enum class Outcome { ComingLater, NeedsPhotos, PhotoDialog, ExitQuestion, ShowsMusic, ShowsLyrics, ShowsPhotos, Layout, AlbumLength, OtherSettings };
 
 struct CommandCase {
     Command command;
@@ -45,15 +52,15 @@ TEST_F(MainWindowTest, EveryCommandShowsItsCaptionAndHintAndActs)
         {Command::AddPhotos, "添加相片", "支持多个相片文件一起添加使用", Outcome::PhotoDialog},
         {Command::AddMusic, "添加音乐", "支持多个音乐文件一起添加使用", Outcome::ComingLater},
         {Command::AddLyrics, "添加歌词", "支持多个歌词文件一起添加使用", Outcome::ComingLater},
-        {Command::AlbumLength, "相册长度", "两种同步：以相册长度为准,以音乐长度为准", Outcome::ComingLater},
+        {Command::AlbumLength, "相册长度", "两种同步：以相册长度为准,以音乐长度为准", Outcome::AlbumLength},
         {Command::TextEffects, "文字特效", "支持多条文字特效,支持指定时间显示,颜色,字体,大小,字型等设置", Outcome::ComingLater},
         {Command::Karaoke, "卡拉OK设置", "", Outcome::ComingLater},
-        {Command::OtherSettings, "其它设置", "支持PAL,NTSC电视制式,画质效果支持一般画质,高清画质", Outcome::ComingLater},
-        {Command::MakeVcd, "VCD", "画面效果最高达到1280*720", Outcome::ComingLater},
-        {Command::MakeSvcd, "SVCD", "画面效果最高达到1280*720", Outcome::ComingLater},
-        {Command::MakeDvd, "DVD", "画面效果最高达到1920*1080", Outcome::ComingLater},
-        {Command::MakeAvi, "AVI", "画面效果最高达到1920*1080", Outcome::ComingLater},
-        {Command::MakeImageSequence, "序列图", "生成序列图片, 支持输出JPG,BMP,TGA,PCX, 画面效果最高达到1920*1080", Outcome::ComingLater},
+        {Command::OtherSettings, "其它设置", "支持PAL,NTSC电视制式,画质效果支持一般画质,高清画质", Outcome::OtherSettings},
+        {Command::MakeVcd, "VCD", "画面效果最高达到1280*720", Outcome::NeedsPhotos},
+        {Command::MakeSvcd, "SVCD", "画面效果最高达到1280*720", Outcome::NeedsPhotos},
+        {Command::MakeDvd, "DVD", "画面效果最高达到1920*1080", Outcome::NeedsPhotos},
+        {Command::MakeAvi, "AVI", "画面效果最高达到1920*1080", Outcome::NeedsPhotos},
+        {Command::MakeImageSequence, "序列图", "生成序列图片, 支持输出JPG,BMP,TGA,PCX, 画面效果最高达到1920*1080", Outcome::NeedsPhotos},
         {Command::PictureEffects, "画面特效", "支持多条画面特效,支持指定时间显示", Outcome::ComingLater},
         {Command::PhotoCropping, "相片剪裁", "对相片剪裁处理,达到高清最佳显示效果", Outcome::NeedsPhotos},
         {Command::TemplateManager, "模板管理", "对模板进行了横照,竖照,单张,多张,全屏效果等更多分类,为相片更换模板或模板指定相片",
@@ -81,6 +88,7 @@ TEST_F(MainWindowTest, EveryCommandShowsItsCaptionAndHintAndActs)
         dialogs.messages.clear();
         dialogs.confirmations.clear();
         dialogs.photoDialogsOpened = 0;
+        renderWindows.opened.clear();
         QTest::mouseClick(button, Qt::LeftButton);
         switch (c.outcome) {
         case Outcome::ComingLater:
@@ -88,6 +96,7 @@ TEST_F(MainWindowTest, EveryCommandShowsItsCaptionAndHintAndActs)
             break;
         case Outcome::NeedsPhotos:
             EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("没有添加相片文件！")});
+            EXPECT_TRUE(renderWindows.opened.isEmpty());  // neither the size nor the render window
             break;
         case Outcome::PhotoDialog:
             EXPECT_EQ(dialogs.photoDialogsOpened, 1);
@@ -107,6 +116,12 @@ TEST_F(MainWindowTest, EveryCommandShowsItsCaptionAndHintAndActs)
             break;
         case Outcome::Layout:
             EXPECT_TRUE(dialogs.messages.isEmpty());
+            break;
+        case Outcome::AlbumLength:
+            EXPECT_EQ(renderWindows.opened, QStringList{QStringLiteral("albumLength")});
+            break;
+        case Outcome::OtherSettings:
+            EXPECT_EQ(renderWindows.opened, QStringList{QStringLiteral("otherSettings")});
             break;
         }
     }

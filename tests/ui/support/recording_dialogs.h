@@ -32,6 +32,14 @@ public:
         ++photoDialogsOpened;
         return photoFile;
     }
+
+    QString saveName;  // what the save dialog "returns"
+    QStringList saveFilters;
+    QString saveFile(QWidget*, const QString&, const QString& filter) override
+    {
+        saveFilters.append(filter);
+        return saveName;
+    }
 };
 
 }  // namespace xc::test
