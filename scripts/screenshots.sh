@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the desktop program as a person sees it, on a virtual 1366 × 768 screen:
 # the start layout, a board of a dozen photos, a dialog and the template preview.
+# Then the windows of making an album: the other settings, the output size and the render window.
 # Usage: scripts/screenshots.sh [OUTDIR]   (default docs/screenshots; needs a built build/bin/xiangce)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -75,3 +76,20 @@ xdotool key Escape
 # 4. The template preview of the selected photo, a moment into its movie.
 xdotool mousemove $((wx + 280)) $((wy + 200)) click --repeat 2 --delay 80 1
 shot template_preview 4
+xdotool key Escape
+sleep 1
+
+# 5. The other settings, then a DVD: its output size, the save dialog, the render window at work.
+command_y() { echo $((wy + 60 + $1 * 26 + 12)); }  # the command column, 0-based
+xdotool mousemove $((wx + 80)) "$(command_y 6)" click 1
+shot other_settings 1
+xdotool key Return
+xdotool mousemove $((wx + 80)) "$(command_y 9)" click 1
+shot output_size 1
+xdotool key Return
+sleep 1.5
+xdotool type --delay 20 "$work/album"
+xdotool key Return
+shot render_window 6
+xdotool key Escape  # stops the render; the unfinished file is removed
+sleep 2

@@ -34,12 +34,16 @@ OutputSizeWindow::OutputSizeWindow(const QString& kind, QWidget* parent)
         lists->addWidget(new QLabel(QStringLiteral("图片格式"), body()), 0, 1);
         lists->addWidget(m_formats, 1, 1);
     }
+    // Every size is in view at once; the choice reads beside the lists.
+    m_sizes->setMinimumHeight(8 * m_sizes->sizeHintForRow(0) + 6);
     auto* displays = new QGridLayout;
     displays->addWidget(new QLabel(QStringLiteral("当前输出相册尺寸："), body()), 0, 0);
-    displays->addWidget(m_sizeDisplay, 0, 1);
-    displays->addWidget(new QLabel(QStringLiteral("输出电子相册类型："), body()), 1, 0);
-    displays->addWidget(m_kindDisplay, 1, 1);
-    displays->setColumnStretch(1, 1);
+    displays->addWidget(m_sizeDisplay, 1, 0);
+    displays->addWidget(new QLabel(QStringLiteral("输出电子相册类型："), body()), 2, 0);
+    displays->addWidget(m_kindDisplay, 3, 0);
+    displays->setRowStretch(4, 1);
+    lists->addLayout(displays, 1, lists->columnCount());
+    lists->setColumnStretch(lists->columnCount() - 1, 1);
     for (QLabel* value : {m_sizeDisplay, m_kindDisplay}) {
         value->setFont(uiFont(14, true));
         value->setStyleSheet(QStringLiteral("color: %1;").arg(theme::accent.name()));
@@ -52,7 +56,6 @@ OutputSizeWindow::OutputSizeWindow(const QString& kind, QWidget* parent)
     connect(start, &QPushButton::clicked, this, &QDialog::accept);
 
     bodyLayout()->addLayout(lists);
-    bodyLayout()->addLayout(displays);
     bodyLayout()->addLayout(buttonRow({reset, start}));
     resize(kind == kw::kindImages ? 730 : 660, 290);
     showChoice();

@@ -32,6 +32,8 @@ QListWidget* logList(const QString& objectName, QWidget* parent)
     list->setObjectName(objectName);
     list->setUniformItemSizes(true);
     list->setFont(uiFont(12));
+    list->setTextElideMode(Qt::ElideMiddle);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return list;
 }
 
@@ -101,7 +103,7 @@ RenderWindow::RenderWindow(AlbumModel& model, const Workspace& workspace, Render
 
     bodyLayout()->addLayout(top);
     bodyLayout()->addLayout(buttons);
-    resize(860, 330);
+    resize(880, 340);
 
     m_job.setListener(this);
     m_job.hostLog().setListener([this](const QString& line) { appendLine(m_hostLog, line); });
