@@ -45,6 +45,13 @@ void RenderWindows::otherSettings(QWidget* parent, AlbumModel& model)
     window.exec();
 }
 
+QString RenderWindows::chooseLyricsType(QWidget* parent)
+{
+    LyricsTypeWindow window(parent);
+    window.exec();
+    return window.choice();
+}
+
 void RenderWindows::albumLength(QWidget* parent, AlbumModel& model)
 {
     AlbumLengthWindow window(model, parent);
@@ -102,8 +109,10 @@ void RenderLauncher::makeImageSequence()
     render(RenderRequest{output.value(), choice->size, lyricsType::both}, QFileInfo(folder).fileName());
 }
 
-void RenderLauncher::render(const RenderRequest& request, const QString& displayName)
+void RenderLauncher::render(RenderRequest request, const QString& displayName)
 {
+    if (lyricsTypeChoiceNeeded(m_model))
+        request.lyricsType = m_windows->chooseLyricsType(m_parent);
     const RenderResult result = m_windows->render(m_parent, m_model, m_workspace, request, displayName);
     if (result.outcome == RenderOutcome::Failed)
         m_dialogs.message(m_parent, result.error.isEmpty() ? QStringLiteral("相册制作失败。") : result.error);

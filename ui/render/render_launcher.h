@@ -27,6 +27,8 @@ public:
     virtual RenderResult render(QWidget* parent, AlbumModel& model, const Workspace& workspace, const RenderRequest& request,
                                 const QString& displayName);
     virtual void otherSettings(QWidget* parent, AlbumModel& model);
+    // "歌词类型选择": one of the lyrics-type keywords.
+    virtual QString chooseLyricsType(QWidget* parent);
     virtual void albumLength(QWidget* parent, AlbumModel& model);
 };
 
@@ -43,7 +45,8 @@ public:
     void makeImageSequence();
 
 private:
-    void render(const RenderRequest& request, const QString& displayName);
+    // Asks for the lyrics type when the album has both kinds of lyrics, then shows the render window.
+    void render(RenderRequest request, const QString& displayName);
 
     AlbumModel& m_model;
     const Workspace& m_workspace;

@@ -3,6 +3,7 @@
 #include "core/album_model.h"
 #include "core/keywords.h"
 #include "effects/album_length.h"
+#include "render/lyrics_type_choice.h"
 #include "ui/shell/theme.h"
 
 #include <QButtonGroup>
@@ -69,6 +70,21 @@ OtherSettingsWindow::OtherSettingsWindow(AlbumSettings& settings, QWidget* paren
                                         body()));
     bodyLayout()->addLayout(buttonRow({closeButton(this, body())}));
     setMinimumWidth(560);
+}
+
+LyricsTypeWindow::LyricsTypeWindow(QWidget* parent) : FramedDialog(QStringLiteral("歌词类型选择"), parent), m_choice(lyricsType::both)
+{
+    setObjectName(QStringLiteral("TForm49"));
+    auto* note = new QLabel(lyricsTypeNote, body());
+    note->setWordWrap(true);
+    bodyLayout()->addWidget(note);
+    bodyLayout()->addWidget(choiceGroup(QStringLiteral("歌词类型"), m_choice,
+                                        {{QStringLiteral("使用LRC歌词"), lyricsType::lrc},
+                                         {QStringLiteral("使用卡拉OK歌词"), lyricsType::karaoke},
+                                         {QStringLiteral("两种歌词都使用"), lyricsType::both}},
+                                        body()));
+    bodyLayout()->addLayout(buttonRow({closeButton(this, body())}));
+    setMinimumWidth(460);
 }
 
 AlbumLengthWindow::AlbumLengthWindow(AlbumModel& model, QWidget* parent) : FramedDialog(QStringLiteral("相册时长"), parent)

@@ -17,6 +17,18 @@ public:
     explicit OtherSettingsWindow(AlbumSettings& settings, QWidget* parent = nullptr);
 };
 
+// "歌词类型选择": which lyrics an album shows when it has both LRC lyrics and karaoke scripts;
+// it opens on "两种歌词都使用" every time.
+class LyricsTypeWindow : public FramedDialog {
+    Q_OBJECT
+public:
+    explicit LyricsTypeWindow(QWidget* parent = nullptr);
+    const QString& choice() const { return m_choice; }
+
+private:
+    QString m_choice;
+};
+
 // "相册时长": whether the photos or the music set the album's length, and the two loop options.
 class AlbumLengthWindow : public FramedDialog {
     Q_OBJECT

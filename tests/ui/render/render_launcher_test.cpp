@@ -148,6 +148,32 @@ TEST(SettingsWindows, ChoicesAreStoredAtOnce)
     AlbumLengthWindow length(model);  // no songs: back to the photo-length rule
     EXPECT_EQ(model.settings.syncMode, kw::syncPhotos);
     EXPECT_FALSE(model.settings.loopPictures);
+
+    LyricsTypeWindow lyrics;
+    EXPECT_EQ(lyrics.choice(), lyricsType::both);
+    for (QRadioButton* button : lyrics.findChildren<QRadioButton*>())
+        if (button->text() == QStringLiteral("使用卡拉OK歌词"))
+            button->click();
+    EXPECT_EQ(lyrics.choice(), lyricsType::karaoke);
+    EXPECT_EQ(LyricsTypeWindow().choice(), lyricsType::both);  // every time anew
+}
+
+TEST(RenderLauncher, AsksForTheLyricsTypeOnlyWithSongsAndKaraoke)
+{
+    OnePhotoAlbum album;
+    album.windows.renderForReal = false;
+    album.dialogs.saveName = album.out(QStringLiteral("a"));
+    album.launcher.makeVideo(kw::kindDvd);
+    EXPECT_FALSE(album.windows.opened.contains(QStringLiteral("lyricsType")));
+
+    MusicRecord song;
+    song.path = QStringLiteral("/music/a.mp3");
+    album.model.music.append(song);
+    album.model.karaoke.append(KaraokeStyleRecord{});
+    album.windows.opened.clear();
+    album.dialogs.saveName = album.out(QStringLiteral("b"));
+    album.launcher.makeVideo(kw::kindDvd);
+    EXPECT_EQ(album.windows.opened, (QStringList{QStringLiteral("output DVD"), QStringLiteral("lyricsType"), QStringLiteral("render b")}));
 }
 
 }  // namespace

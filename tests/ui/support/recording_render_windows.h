@@ -29,6 +29,11 @@ public:
     }
     void otherSettings(QWidget*, AlbumModel&) override { opened.append(QStringLiteral("otherSettings")); }
     void albumLength(QWidget*, AlbumModel&) override { opened.append(QStringLiteral("albumLength")); }
+    QString chooseLyricsType(QWidget*) override
+    {
+        opened.append(QStringLiteral("lyricsType"));
+        return lyricsType::lrc;
+    }
 };
 
 }  // namespace xc::test
