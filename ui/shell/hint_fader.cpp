@@ -21,17 +21,11 @@ void HintFader::show()
     m_state = State::Waiting;
     m_counter = 0;
     m_alpha = 0;
+    m_shown = false;
 }
 
 void HintFader::hide()
 {
-    // A hint that has not appeared yet just does not appear.
-    if (m_state == State::Closed || m_state == State::Waiting) {
-        m_state = State::Closed;
-        m_counter = 0;
-        m_alpha = 0;
-        return;
-    }
     m_state = State::FadingOut;
     m_counter = 255;
     m_alpha = 255;
@@ -42,6 +36,7 @@ void HintFader::closeNow()
     m_state = State::Closed;
     m_counter = 255;
     m_alpha = 255;
+    m_shown = false;
 }
 
 void HintFader::tick()
@@ -53,6 +48,7 @@ void HintFader::tick()
         m_state = State::FadingIn;
         [[fallthrough]];
     case State::FadingIn:
+        m_shown = true;
         m_counter += step;
         m_alpha = std::min(m_counter, 255);
         if (m_counter > 254) {
@@ -71,6 +67,7 @@ void HintFader::tick()
             m_counter = 0;
             m_alpha = 0;
             m_state = State::Closed;
+            m_shown = false;
         }
         return;
     }

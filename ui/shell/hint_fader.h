@@ -21,7 +21,9 @@ public:
     State state() const { return m_state; }
     int counter() const { return m_counter; }
     int alpha() const { return m_alpha; }
-    bool isShown() const { return m_state == State::FadingIn || m_state == State::Holding || m_state == State::FadingOut; }
+    // Whether the window is open: from the first fade-in step until it closes. A hint told to
+    // fade out before it ever appeared runs its fade-out closed, so it never flashes up.
+    bool isShown() const { return m_shown; }
     // The time until the next tick is due; 0 when no tick is due.
     int nextTickMs() const;
 
@@ -38,10 +40,12 @@ private:
     State m_state = State::Closed;
     int m_counter = 0;
     int m_alpha = 0;
+    bool m_shown = false;
 };
 
 // Where a hint window goes for the pointer at `pointer`: left of and below the pointer. The
-// general hint is kept on `screen`; an item hint is not.
+// general hint is kept on `screen` (the available area of the screen under the pointer); an item
+// hint is not.
 QPoint generalHintPosition(QPoint pointer, QSize hint, const QRect& screen);
 QPoint itemHintPosition(QPoint pointer);
 
