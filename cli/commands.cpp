@@ -10,7 +10,7 @@ QList<Command> topLevelCommands()
         {"templates", "Build the template catalogue as start-up does and print it.", runTemplates},
         {"inspect", "Inspect one file: package, movie, photo, song, lrc, ksc.", runInspect},
         {"plan", "Import photos as the desktop does and print the photo table.", runPlan},
-        {"make", "Make an album: photos, songs, lyrics and text effects into VCD/SVCD/DVD/AVI or pictures.", runMake},
+        {"make", "Make an album: photos, songs, lyrics and text effects into VCD/SVCD/DVD/AVI/MP4 or pictures.", runMake},
     };
 }
 

@@ -114,7 +114,7 @@ struct Options {
     QCommandLineOption karaoke{QStringLiteral("karaoke"), QStringLiteral("A KSC karaoke script (repeatable; the n-th belongs to the n-th song)."), QStringLiteral("FILE")};
     QCommandLineOption lyricsType{QStringLiteral("lyrics-type"), QStringLiteral("With songs and karaoke scripts: lrc, ksc or both (default)."), QStringLiteral("lrc|ksc|both")};
     QCommandLineOption text{QStringLiteral("text"), QStringLiteral("A text effect: \"mm:ss|text|motion name|colour name|font|size\" (repeatable)."), QStringLiteral("SPEC")};
-    QCommandLineOption kind{QStringLiteral("kind"), QStringLiteral("Output kind (default DVD). XLTP writes numbered pictures into the new folder OUT."), QStringLiteral("VCD|SVCD|DVD|AVI|XLTP")};
+    QCommandLineOption kind{QStringLiteral("kind"), QStringLiteral("Output kind (default DVD). XLTP writes numbered pictures into the new folder OUT."), QStringLiteral("VCD|SVCD|DVD|AVI|MP4|XLTP")};
     QCommandLineOption imageFormat{QStringLiteral("image-format"), QStringLiteral("Picture format of XLTP (default JPG)."), QStringLiteral("JPG|BMP|TGA|PCX")};
     QCommandLineOption tv{QStringLiteral("tv"), QStringLiteral("TV system (default PAL)."), QStringLiteral("PAL|NTSC")};
     QCommandLineOption quality{QStringLiteral("quality"), QStringLiteral("Picture quality (default high)."), QStringLiteral("high|normal")};
@@ -154,7 +154,7 @@ Result<MakeRequest> readRequest(const QCommandLineParser& parser, const Options&
     for (const QString& format : imageSequenceFormats())
         formatChoices.append({format, format});
     const QList<Choice> choices{
-        {o.kind, request.kind, {{"VCD", kw::kindVcd}, {"SVCD", kw::kindSvcd}, {"DVD", kw::kindDvd}, {"AVI", kw::kindAvi}, {"XLTP", kw::kindImages}}},
+        {o.kind, request.kind, {{"VCD", kw::kindVcd}, {"SVCD", kw::kindSvcd}, {"DVD", kw::kindDvd}, {"AVI", kw::kindAvi}, {"MP4", kw::kindMp4}, {"XLTP", kw::kindImages}}},
         {o.imageFormat, request.imageFormat, formatChoices},
         {o.tv, request.tvSystem, {{"PAL", kw::tvPal}, {"NTSC", kw::tvNtsc}}},
         {o.quality, request.quality, {{"high", kw::qualityHigh}, {"normal", kw::qualityNormal}}},

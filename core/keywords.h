@@ -34,6 +34,7 @@ inline const QString kindVcd = QStringLiteral("VCD");
 inline const QString kindSvcd = QStringLiteral("SVCD");
 inline const QString kindDvd = QStringLiteral("DVD");
 inline const QString kindAvi = QStringLiteral("AVI");
+inline const QString kindMp4 = QStringLiteral("MP4");
 inline const QString kindImages = QStringLiteral("XLTP");
 inline const QString tvPal = QStringLiteral("PAL");
 inline const QString tvNtsc = QStringLiteral("NTSC");

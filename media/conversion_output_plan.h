@@ -36,7 +36,7 @@ struct ConversionSettings {
     QString audioFileName;
 };
 
-enum class OutputKind { Vcd, Svcd, Dvd, Avi, PictureSequence };
+enum class OutputKind { Vcd, Svcd, Dvd, Avi, Mp4, PictureSequence };
 
 struct VideoStreamPlan {
     QString codecName;
@@ -54,6 +54,10 @@ struct VideoStreamPlan {
     int sampleAspectNum = 1;
     int sampleAspectDen = 1;
     bool scanOffset = false;
+    // Encoders that take a speed preset and a constant quality instead of a bit rate (H.264).
+    QString encoderPreset;
+    int constantRateFactor = 0;
+    int threads = 1;
 };
 
 struct AudioStreamPlan {
@@ -68,6 +72,7 @@ struct MuxPlan {
     qint64 muxRate = 0;    // bit/s; 0: derived from the streams
     qint64 preloadUs = 0;  // 0: the muxer's default
     qint64 maxDelayUs = 700000;
+    QString movFlags;      // MP4: "+faststart" puts the index first so the file streams
 };
 
 // Numbered pictures: <folder>/<prefix><number padded to digits>.<extension>, from firstNumber on.
@@ -96,7 +101,7 @@ struct OutputPlan {
 // The album canvas the frames are composed on; its shape is the display shape of every output.
 inline constexpr QSize kAlbumCanvas{1920, 1080};
 
-// The sound's sample rate: 48,000 Hz for the DVD preset, 44,100 Hz for the others.
+// The sound's sample rate: 48,000 Hz for the DVD preset and MP4 files, 44,100 Hz for the others.
 int outputSampleRate(const ConversionSettings& settings);
 
 // The picture size rule: the chosen size capped by the frame format, made even for 4:2:0.

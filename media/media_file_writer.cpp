@@ -111,9 +111,13 @@ Status MediaFileWriter::openVideo()
     video.sample_aspect_ratio = AVRational{plan.sampleAspectNum, plan.sampleAspectDen};
     // One encoding thread: the frames are composed on the other core meanwhile, and slice
     // threads measured slower on two busy cores. A fixed count also keeps the output the same.
-    video.thread_count = 1;
+    video.thread_count = plan.threads;
     if (plan.scanOffset)
         av_opt_set_int(video.priv_data, "scan_offset", 1, 0);
+    if (!plan.encoderPreset.isEmpty())
+        av_opt_set(video.priv_data, "preset", plan.encoderPreset.toLatin1().constData(), 0);
+    if (plan.constantRateFactor > 0)
+        av_opt_set_int(video.priv_data, "crf", plan.constantRateFactor, 0);
     if (m_output->oformat->flags & AVFMT_GLOBALHEADER)
         video.flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     const int code = avcodec_open2(&video, nullptr, nullptr);
@@ -202,6 +206,8 @@ Status MediaFileWriter::openFile()
         av_dict_set_int(&options, "muxrate", m_plan.mux.muxRate, 0);
     if (m_plan.mux.preloadUs > 0)
         av_dict_set_int(&options, "preload", m_plan.mux.preloadUs, 0);
+    if (!m_plan.mux.movFlags.isEmpty())
+        av_dict_set(&options, "movflags", m_plan.mux.movFlags.toLatin1().constData(), 0);
     code = avformat_write_header(m_output.get(), &options);
     av_dict_free(&options);
     if (code < 0)

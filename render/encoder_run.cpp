@@ -47,7 +47,7 @@ void configureConversion(ConversionLibrary& library, const AlbumSettings& settin
     const TvSystem system = settings.tvSystem == kw::tvNtsc ? TvSystem::Ntsc : TvSystem::Pal;
     if (const std::optional<FormatPreset> preset = presetFor(settings.outputKind))
         library.setFormatPreset(*preset, system);
-    else if (settings.outputKind == kw::kindAvi)
+    else if (settings.outputKind == kw::kindAvi || settings.outputKind == kw::kindMp4)
         library.setTvSystem(system);
     library.setKeepDuration(true);
     library.setTruncateAudioToVideo(plan.truncateAudio);

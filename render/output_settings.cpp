@@ -17,6 +17,7 @@ const QList<VideoLauncher>& videoLaunchers()
         {kw::kindSvcd, QStringLiteral("SVCD 格式相册"), QStringLiteral("*.mpg"), QStringLiteral(".mpg")},
         {kw::kindDvd, QStringLiteral("DVD 格式相册"), QStringLiteral("*.mpg"), QStringLiteral(".mpg")},
         {kw::kindAvi, QStringLiteral("AVI 格式相册"), QStringLiteral("*.avi"), QStringLiteral(".avi")},
+        {kw::kindMp4, QStringLiteral("MP4 格式相册"), QStringLiteral("*.mp4"), QStringLiteral(".mp4")},
     };
     return launchers;
 }

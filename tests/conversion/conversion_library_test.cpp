@@ -175,7 +175,9 @@ INSTANTIATE_TEST_SUITE_P(
                       KindCase{"DvdNtsc", FormatPreset::Dvd, TvSystem::Ntsc, true, "mpg", "mpeg2video", "ac3", 48000},
                       KindCase{"DvdNtscFrameForFrame", FormatPreset::Dvd, TvSystem::Ntsc, false, "mpg", "mpeg2video", "ac3", 48000},
                       KindCase{"AviPal", std::nullopt, TvSystem::Pal, true, "avi", "mpeg4", "mp3", 44100},
-                      KindCase{"AviNtsc", std::nullopt, TvSystem::Ntsc, true, "avi", "mpeg4", "mp3", 44100}),
+                      KindCase{"AviNtsc", std::nullopt, TvSystem::Ntsc, true, "avi", "mpeg4", "mp3", 44100},
+                      KindCase{"Mp4Pal", std::nullopt, TvSystem::Pal, true, "mp4", "h264", "aac", 48000},
+                      KindCase{"Mp4Ntsc", std::nullopt, TvSystem::Ntsc, true, "mp4", "h264", "aac", 48000}),
     [](const ::testing::TestParamInfo<KindCase>& param) { return std::string(param.param.name); });
 
 TEST(ConversionLibrary, FullSizeDiscPicturesProbeClean)

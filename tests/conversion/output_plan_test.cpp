@@ -55,6 +55,7 @@ TEST(ConversionOutputPlan, KindFollowsThePresetElseTheFileExtension)
         {FormatPreset::Svcd, "/x/a.mpg", OutputKind::Svcd, "mpeg2video", "mp2", 44100},
         {FormatPreset::Dvd, "/x/a.mpg", OutputKind::Dvd, "mpeg2video", "ac3", 48000},
         {std::nullopt, "/x/a.avi", OutputKind::Avi, "mpeg4", "libmp3lame", 44100},
+        {std::nullopt, "/x/a.MP4", OutputKind::Mp4, "libx264", "aac", 48000},
         {std::nullopt, "/x/a/01.JPG", OutputKind::PictureSequence, "mjpeg", "", 0},
         {std::nullopt, "/x/a/01.bmp", OutputKind::PictureSequence, "bmp", "", 0},
         {std::nullopt, "/x/a/01.TGA", OutputKind::PictureSequence, "targa", "", 0},

@@ -14,9 +14,10 @@ namespace {
 
 TEST(OutputSettings, LaunchersAndTheirFilters)
 {
-    ASSERT_EQ(videoLaunchers().size(), 4);
+    ASSERT_EQ(videoLaunchers().size(), 5);
     EXPECT_EQ(videoLauncher(kw::kindDvd)->saveFilter(), QStringLiteral("DVD 格式相册|*.mpg"));
     EXPECT_EQ(videoLauncher(kw::kindAvi)->saveFilter(), QStringLiteral("AVI 格式相册|*.avi"));
+    EXPECT_EQ(videoLauncher(kw::kindMp4)->saveFilter(), QStringLiteral("MP4 格式相册|*.mp4"));
     EXPECT_FALSE(videoLauncher(kw::kindImages));
 }
 

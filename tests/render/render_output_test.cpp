@@ -6,6 +6,7 @@
 #include "tests/render/render_fixture.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -81,6 +82,13 @@ TEST_P(RenderOutputs, WritesTheKindWithTheBudgetAndTheCutSong)
         return;
     }
 
+    if (c.kind == kw::kindMp4) {
+        // The index comes first, so a player can start while the file is still arriving.
+        QFile file(output);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        EXPECT_LT(bytes.indexOf("moov"), bytes.indexOf("mdat"));
+    }
     const test::ProbedFile probed = test::probeFile(output);
     ASSERT_TRUE(probed.opened);
     EXPECT_TRUE(probed.messages.isEmpty()) << probed.messages.join('\n').toStdString();
@@ -113,6 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
         OutputCase{"SvcdNtsc", kw::kindSvcd, kw::tvNtsc, kw::qualityHigh, {320, 176}, "", "mpeg2video", "mp2", 44100, {320, 176}},
         OutputCase{"DvdPal", kw::kindDvd, kw::tvPal, kw::qualityHigh, {640, 368}, "", "mpeg2video", "ac3", 48000, {640, 368}},
         OutputCase{"AviPal", kw::kindAvi, kw::tvPal, kw::qualityHigh, {320, 176}, "", "mpeg4", "mp3", 44100, {320, 176}},
+        OutputCase{"Mp4Pal", kw::kindMp4, kw::tvPal, kw::qualityHigh, {640, 368}, "", "h264", "aac", 48000, {640, 368}},
         OutputCase{"PicturesJpg", kw::kindImages, kw::tvPal, kw::qualityHigh, {320, 176}, "JPG", "mjpeg", "", 0, {320, 176}},
         OutputCase{"PicturesPcx", kw::kindImages, kw::tvPal, kw::qualityHigh, {320, 176}, "PCX", "pcx", "", 0, {320, 176}}),
     [](const ::testing::TestParamInfo<OutputCase>& tested) { return std::string(tested.param.name); });

@@ -26,6 +26,7 @@ const QList<CommandEntry>& commandColumn()
         entry(Command::MakeSvcd, "Button_SVCD", "SVCD", "画面效果最高达到1280*720"),
         entry(Command::MakeDvd, "Button_DVD", "DVD", "画面效果最高达到1920*1080"),
         entry(Command::MakeAvi, "Button_AVI", "AVI", "画面效果最高达到1920*1080"),
+        entry(Command::MakeMp4, "Button_MP4", "MP4", "适合手机、电脑和网络播放，画面效果最高达到1920*1080"),
         entry(Command::MakeImageSequence, "Button_xulietu", "序列图",
               "生成序列图片, 支持输出JPG,BMP,TGA,PCX, 画面效果最高达到1920*1080"),
         entry(Command::PictureEffects, "Button_huamian_texiao", "画面特效", "支持多条画面特效,支持指定时间显示"),

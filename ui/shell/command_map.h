@@ -8,7 +8,7 @@ namespace xc::ui {
 // What a command of the main window does; the main window maps each to its window or operation.
 enum class Command {
     AddPhotos, AddMusic, AddLyrics, AlbumLength, TextEffects, Karaoke, OtherSettings,
-    MakeVcd, MakeSvcd, MakeDvd, MakeAvi, MakeImageSequence,
+    MakeVcd, MakeSvcd, MakeDvd, MakeAvi, MakeMp4, MakeImageSequence,
     PictureEffects, PhotoCropping, TemplateManager, IntroVideo, LyricsMaker,
     ShowPhotos, ShowMusic, ShowLyrics, TemplatePage,
     StartLayout, RestoredLayout, FullScreenLayout, Exit,

@@ -2,12 +2,11 @@
 
 #include "ui/shell/theme.h"
 
-#include <QBitmap>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
-#include <QPainterPath>
+#include <QRegion>
 #include <QScreen>
 
 namespace xc::ui {
@@ -15,7 +14,7 @@ namespace xc::ui {
 namespace {
 
 constexpr int margin = 8;
-constexpr int cornerRadius = 3;
+constexpr int labelSlack = 5;  // keeps the last glyph clear of the margin
 
 }  // namespace
 
@@ -26,9 +25,13 @@ HintWindow::HintWindow(Kind kind, const QString& caption, QWidget* parent)
     setWindowTitle(caption);
     setObjectName(caption);
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // The hint must never take the pointer from the command or item it explains.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     m_label->setFont(uiFont(13));
+    // Item hints show file names, which must not be read as markup.
+    m_label->setTextFormat(Qt::PlainText);
+    m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(theme::hintText.name()));
     m_label->move(margin, margin);
     m_timer.setSingleShot(true);
@@ -42,16 +45,13 @@ QString HintWindow::text() const
 
 void HintWindow::showHint(const QString& text)
 {
-    m_timer.stop();
-    hide();
-    setWindowOpacity(0.0);
+    m_fader.show();
+    follow();
     m_label->setText(text);
     m_label->adjustSize();
-    m_label->resize(m_label->width() + 5, m_label->height());
+    m_label->resize(m_label->width() + labelSlack, m_label->height());
     resize(m_label->width() + 2 * margin, m_label->height() + 2 * margin);
-    roundCorners();
-    m_fader.show();
-    m_timer.start(m_fader.nextTickMs());
+    clipCorners();
 }
 
 void HintWindow::hideHint()
@@ -73,29 +73,29 @@ QPoint HintWindow::placeFor(QPoint pointer) const
     const QScreen* screen = QGuiApplication::screenAt(pointer);
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    return generalHintPosition(pointer, size(), screen->geometry());
+    if (!screen)
+        return itemHintPosition(pointer);
+    return generalHintPosition(pointer, size(), screen->availableGeometry());
 }
 
 void HintWindow::onTick()
 {
-    const bool wasWaiting = m_fader.state() == HintFader::State::Waiting;
-    m_fader.tick();
-    // The hint appears where the pointer rests at the end of the wait.
-    if (wasWaiting)
+    // While fading in the hint follows the pointer, so it appears where the pointer rests.
+    const HintFader::State before = m_fader.state();
+    if (before == HintFader::State::Waiting || before == HintFader::State::FadingIn)
         move(placeFor(QCursor::pos()));
+    m_fader.tick();
     follow();
 }
 
 void HintWindow::follow()
 {
     m_timer.stop();
-    if (m_fader.isShown()) {
-        setWindowOpacity(m_fader.alpha() / 255.0);
-        if (!isVisible())
-            show();
-    } else {
+    setWindowOpacity(m_fader.alpha() / 255.0);
+    if (m_fader.isShown())
+        show();
+    else
         hide();
-    }
     if (const int next = m_fader.nextTickMs(); next > 0)
         m_timer.start(next);
 }
@@ -103,29 +103,17 @@ void HintWindow::follow()
 void HintWindow::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(rect(), theme::hintBackground);
     p.setPen(QPen(theme::hintBorder, 1));
-    p.setBrush(theme::hintBackground);
-    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), cornerRadius, cornerRadius);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void HintWindow::resizeEvent(QResizeEvent* event)
+void HintWindow::clipCorners()
 {
-    QWidget::resizeEvent(event);
-    roundCorners();
-}
-
-void HintWindow::roundCorners()
-{
-    // The window's shape is a rounded rectangle of its full size.
-    QBitmap shape(size());
-    shape.fill(Qt::color0);
-    QPainter p(&shape);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::color1);
-    p.drawRoundedRect(rect(), cornerRadius, cornerRadius);
-    p.end();
-    setMask(shape);
+    // Corner ellipses of 3 × 3 pixels: each corner loses its outermost pixel, a hard edge that
+    // stays crisp at any scale.
+    const QRect r = rect();
+    setMask(QRegion(r.adjusted(1, 0, -1, 0)).united(QRegion(r.adjusted(0, 1, 0, -1))));
 }
 
 }  // namespace xc::ui

@@ -15,31 +15,31 @@ namespace xc::ui {
 class HintWindow : public QWidget {
     Q_OBJECT
 public:
+    // A general hint stays on the screen and is dismissed with a fade (hideHint); an item hint
+    // sits beside the pointer wherever that is and is dismissed at once (closeNow).
     enum class Kind { General, Item };
 
     HintWindow(Kind kind, const QString& caption, QWidget* parent = nullptr);
 
     const HintFader& fader() const { return m_fader; }
     QString text() const;
-    // Where the window goes for a pointer at `pointer` (global coordinates).
-    QPoint placeFor(QPoint pointer) const;
 
 public Q_SLOTS:
-    // Restarts the wait with a new text.
+    // Restarts the wait with a new text (several lines allowed, shown as plain text).
     void showHint(const QString& text);
-    // Fades out at once from full visibility (the general hint).
+    // Fades out at once from full visibility; a hint still waiting never appears.
     void hideHint();
-    // Closes without a fade (an item hint when the pointer leaves its item).
+    // Closes without a fade.
     void closeNow();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void onTick();
     void follow();
-    void roundCorners();
+    QPoint placeFor(QPoint pointer) const;
+    void clipCorners();
 
     Kind m_kind;
     QLabel* m_label;

@@ -195,6 +195,9 @@ void MainWindow::runCommand(Command command)
     case Command::MakeAvi:
         m_renderLauncher->makeVideo(kw::kindAvi);
         break;
+    case Command::MakeMp4:
+        m_renderLauncher->makeVideo(kw::kindMp4);
+        break;
     case Command::MakeImageSequence:
         m_renderLauncher->makeImageSequence();
         break;

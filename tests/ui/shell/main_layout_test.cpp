@@ -35,10 +35,10 @@ TEST(MainWindowLayout, SecondScreenKeepsItsOrigin)
 
 TEST(MainWindowLayout, PiecesSitWhereTheWindowDesignPutsThem)
 {
-    const MainPieces pieces = layoutMainPieces(QSize(1194, 678), 17, 4);
-    ASSERT_EQ(pieces.commands.size(), 17);
+    const MainPieces pieces = layoutMainPieces(QSize(1194, 678), 18, 4);
+    ASSERT_EQ(pieces.commands.size(), 18);
     EXPECT_EQ(pieces.commands[0], QRect(3, 60, 170, 25));
-    EXPECT_EQ(pieces.commands[16], QRect(3, 60 + 16 * 26, 170, 25));
+    EXPECT_EQ(pieces.commands[17], QRect(3, 60 + 17 * 26, 170, 25));
     EXPECT_EQ(pieces.contentArea.left(), 175);
     EXPECT_EQ(pieces.contentArea.top(), 60);
     EXPECT_EQ(pieces.contentArea.height(), 578);

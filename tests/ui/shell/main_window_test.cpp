@@ -60,6 +60,7 @@ TEST_F(MainWindowTest, EveryCommandShowsItsCaptionAndHintAndActs)
         {Command::MakeSvcd, "SVCD", "画面效果最高达到1280*720", Outcome::NeedsPhotos},
         {Command::MakeDvd, "DVD", "画面效果最高达到1920*1080", Outcome::NeedsPhotos},
         {Command::MakeAvi, "AVI", "画面效果最高达到1920*1080", Outcome::NeedsPhotos},
+        {Command::MakeMp4, "MP4", "适合手机、电脑和网络播放，画面效果最高达到1920*1080", Outcome::NeedsPhotos},
         {Command::MakeImageSequence, "序列图", "生成序列图片, 支持输出JPG,BMP,TGA,PCX, 画面效果最高达到1920*1080", Outcome::NeedsPhotos},
         {Command::PictureEffects, "画面特效", "支持多条画面特效,支持指定时间显示", Outcome::ComingLater},
         {Command::PhotoCropping, "相片剪裁", "对相片剪裁处理,达到高清最佳显示效果", Outcome::NeedsPhotos},
