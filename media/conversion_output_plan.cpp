@@ -113,6 +113,8 @@ void planMp4Video(OutputPlan& plan)
     video.codecName = QStringLiteral("libx264");
     video.encoderPreset = QStringLiteral("veryfast");
     video.constantRateFactor = 20;
+    // x264 reports its statistics on its own; the render reports progress already.
+    video.x264Params = QStringLiteral("log=-1");
     video.gopSize = 50;
     video.maxBFrames = 2;
     // x264 is the slow half of an MP4 album; two threads keep it level with the composer.

@@ -56,6 +56,7 @@ struct VideoStreamPlan {
     bool scanOffset = false;
     // Encoders that take a speed preset and a constant quality instead of a bit rate (H.264).
     QString encoderPreset;
+    QString x264Params;  // extra settings of the H.264 encoder
     int constantRateFactor = 0;
     int threads = 1;
 };

@@ -5,6 +5,7 @@
 #include "media/joined_audio.h"
 
 extern "C" {
+#include <libavutil/log.h>
 #include <libavutil/opt.h>
 }
 
@@ -71,6 +72,10 @@ private:
 
 Status MediaFileWriter::open()
 {
+    // The libraries' progress notes (the MP4 muxer's second pass, say) are not for the user;
+    // warnings and errors still reach the log.
+    if (av_log_get_level() > AV_LOG_WARNING)
+        av_log_set_level(AV_LOG_WARNING);
     AVFormatContext* output = nullptr;
     const QByteArray fileName = QFile::encodeName(m_plan.fileName);
     int code = avformat_alloc_output_context2(&output, nullptr, m_plan.mux.formatName.toLatin1().constData(),
@@ -116,6 +121,8 @@ Status MediaFileWriter::openVideo()
         av_opt_set_int(video.priv_data, "scan_offset", 1, 0);
     if (!plan.encoderPreset.isEmpty())
         av_opt_set(video.priv_data, "preset", plan.encoderPreset.toLatin1().constData(), 0);
+    if (!plan.x264Params.isEmpty())
+        av_opt_set(video.priv_data, "x264-params", plan.x264Params.toLatin1().constData(), 0);
     if (plan.constantRateFactor > 0)
         av_opt_set_int(video.priv_data, "crf", plan.constantRateFactor, 0);
     if (m_output->oformat->flags & AVFMT_GLOBALHEADER)
