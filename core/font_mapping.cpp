@@ -25,6 +25,13 @@ const QHash<QString, QString>& faceTable()
 
 }  // namespace
 
+const QStringList& storedFaceNames()
+{
+    static const QStringList names{QStringLiteral("黑体"), QStringLiteral("微软雅黑"), QStringLiteral("幼圆"), QStringLiteral("宋体"),
+                                   QStringLiteral("新宋体"), QStringLiteral("仿宋"), QStringLiteral("楷体"), QStringLiteral("隶书")};
+    return names;
+}
+
 QString installedFontFamily(const QString& storedFace)
 {
     return faceTable().value(storedFace, storedFace);

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 namespace xc {
 
@@ -9,6 +10,8 @@ namespace xc {
 // faces are not installed here; every place that turns a stored face name into a font goes
 // through this mapping so lyrics, karaoke and text effects look alike.
 QString installedFontFamily(const QString& storedFace);
+// The face names the font lists offer, "黑体" first.
+const QStringList& storedFaceNames();
 
 // Font sizes in the album are points on a 96 dpi desktop; painting uses pixel sizes so that the
 // result does not depend on the screen the program runs on.

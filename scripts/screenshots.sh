@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of the desktop program as a person sees it, on a virtual 1366 × 768 screen:
 # the start layout, a board of a dozen photos, a dialog and the template preview.
-# Then the windows of making an album: the other settings, the output size and the render window.
+# Then the windows of making an album: the other settings, the output size, the render window and
+# the text-effect editor.
 # Usage: scripts/screenshots.sh [OUTDIR]   (default docs/screenshots; needs a built build/bin/xiangce)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -93,3 +94,15 @@ xdotool key Return
 shot render_window 6
 xdotool key Escape  # stops the render; the unfinished file is removed
 sleep 2
+
+# 6. The text-effect editor with a caption moving in its preview.
+xdotool mousemove $((wx + 80)) "$(command_y 4)" click 1
+sleep 1
+editor="$(xdotool search --sync --onlyvisible --name '文字特效' | head -1)"
+eval "$(xdotool getwindowgeometry --shell "$editor")"
+xdotool key ctrl+a
+xdotool type --delay 30 "Happy Wedding Day"
+xdotool mousemove $((X + 60)) $((Y + HEIGHT - 30)) click 1  # 添加特效
+sleep 0.5
+xdotool mousemove $((X + WIDTH - 370)) $((Y + HEIGHT - 30)) click 1  # 全部预览
+shot text_effects 2

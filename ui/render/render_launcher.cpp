@@ -3,6 +3,7 @@
 #include "core/album_model.h"
 #include "core/keywords.h"
 #include "render/output_settings.h"
+#include "ui/effects/text_effect_editor.h"
 #include "ui/render/render_window.h"
 #include "ui/render/settings_windows.h"
 #include "ui/shell/dialogs.h"
@@ -43,6 +44,12 @@ void RenderWindows::otherSettings(QWidget* parent, AlbumModel& model)
 {
     OtherSettingsWindow window(model.settings, parent);
     window.exec();
+}
+
+void RenderWindows::textEffects(QWidget* parent, AlbumModel& model, const Workspace& workspace, Dialogs& dialogs)
+{
+    TextEffectEditor editor(model, workspace, dialogs, parent);
+    editor.exec();
 }
 
 QString RenderWindows::chooseLyricsType(QWidget* parent)

@@ -30,6 +30,7 @@ public:
     // "歌词类型选择": one of the lyrics-type keywords.
     virtual QString chooseLyricsType(QWidget* parent);
     virtual void albumLength(QWidget* parent, AlbumModel& model);
+    virtual void textEffects(QWidget* parent, AlbumModel& model, const Workspace& workspace, Dialogs& dialogs);
 };
 
 // The launchers "VCD", "SVCD", "DVD", "AVI" and "序列图": the checks and notices, the output size,

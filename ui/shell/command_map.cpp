@@ -66,7 +66,6 @@ bool isComingLater(Command command)
     switch (command) {
     case Command::AddMusic:
     case Command::AddLyrics:
-    case Command::TextEffects:
     case Command::Karaoke:
     case Command::PictureEffects:
     case Command::PhotoCropping:

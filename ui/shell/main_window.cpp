@@ -183,6 +183,9 @@ void MainWindow::runCommand(Command command)
     case Command::OtherSettings:
         m_renderLauncher->windows().otherSettings(this, m_model);
         break;
+    case Command::TextEffects:
+        m_renderLauncher->windows().textEffects(this, m_model, m_workspace, m_dialogs);
+        break;
     case Command::MakeVcd:
         m_renderLauncher->makeVideo(kw::kindVcd);
         break;

@@ -37,7 +37,7 @@ protected:
     MainWindow window;
 };
 
-enum class Outcome { ComingLater, NeedsPhotos, PhotoDialog, ExitQuestion, ShowsMusic, ShowsLyrics, ShowsPhotos, Layout, AlbumLength, OtherSettings };
+enum class Outcome { TextEffects, ComingLater, NeedsPhotos, PhotoDialog, ExitQuestion, ShowsMusic, ShowsLyrics, ShowsPhotos, Layout, AlbumLength, OtherSettings };
 
 struct CommandCase {
     Command command;
@@ -53,7 +53,7 @@ TEST_F(MainWindowTest, EveryCommandShowsItsCaptionAndHintAndActs)
         {Command::AddMusic, "添加音乐", "支持多个音乐文件一起添加使用", Outcome::ComingLater},
         {Command::AddLyrics, "添加歌词", "支持多个歌词文件一起添加使用", Outcome::ComingLater},
         {Command::AlbumLength, "相册长度", "两种同步：以相册长度为准,以音乐长度为准", Outcome::AlbumLength},
-        {Command::TextEffects, "文字特效", "支持多条文字特效,支持指定时间显示,颜色,字体,大小,字型等设置", Outcome::ComingLater},
+        {Command::TextEffects, "文字特效", "支持多条文字特效,支持指定时间显示,颜色,字体,大小,字型等设置", Outcome::TextEffects},
         {Command::Karaoke, "卡拉OK设置", "", Outcome::ComingLater},
         {Command::OtherSettings, "其它设置", "支持PAL,NTSC电视制式,画质效果支持一般画质,高清画质", Outcome::OtherSettings},
         {Command::MakeVcd, "VCD", "画面效果最高达到1280*720", Outcome::NeedsPhotos},
@@ -117,6 +117,9 @@ TEST_F(MainWindowTest, EveryCommandShowsItsCaptionAndHintAndActs)
             break;
         case Outcome::Layout:
             EXPECT_TRUE(dialogs.messages.isEmpty());
+            break;
+        case Outcome::TextEffects:
+            EXPECT_EQ(renderWindows.opened, QStringList{QStringLiteral("textEffects")});
             break;
         case Outcome::AlbumLength:
             EXPECT_EQ(renderWindows.opened, QStringList{QStringLiteral("albumLength")});

@@ -29,6 +29,7 @@ public:
     }
     void otherSettings(QWidget*, AlbumModel&) override { opened.append(QStringLiteral("otherSettings")); }
     void albumLength(QWidget*, AlbumModel&) override { opened.append(QStringLiteral("albumLength")); }
+    void textEffects(QWidget*, AlbumModel&, const Workspace&, ui::Dialogs&) override { opened.append(QStringLiteral("textEffects")); }
     QString chooseLyricsType(QWidget*) override
     {
         opened.append(QStringLiteral("lyricsType"));
