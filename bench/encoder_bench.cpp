@@ -2,6 +2,7 @@
 // Usage: encoder_bench [frames] [output file]
 
 #include "bench/encoder_rate.h"
+#include "core/keywords.h"
 #include "effects/album_length.h"
 
 #include <QDir>
@@ -20,7 +21,7 @@ int main(int argc, char** argv)
     const QString output = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QDir::temp().filePath(QStringLiteral("encoder_bench.mpg"));
     xc::AlbumPlan plan;
     plan.frameBudget = frames;
-    const auto rate = xc::bench::measureEncoderRate(xc::bench::movingTestPictures(8), plan, output);
+    const auto rate = xc::bench::measureEncoderRate(xc::bench::movingTestPictures(8), plan, output, xc::kw::kindDvd);
     if (!rate.ok()) {
         std::fprintf(stderr, "encoder_bench: %s\n", qPrintable(rate.error()));
         return 1;

@@ -41,12 +41,13 @@ std::vector<QImage> movingTestPictures(int count)
     return frames;
 }
 
-Result<EncoderRate> measureEncoderRate(const std::vector<QImage>& pictures, const AlbumPlan& plan, const QString& outputPath)
+Result<EncoderRate> measureEncoderRate(const std::vector<QImage>& pictures, const AlbumPlan& plan, const QString& outputPath,
+                                       const QString& kind)
 {
     if (pictures.empty())
         return Result<EncoderRate>::failure(QStringLiteral("No pictures to encode."));
     AlbumSettings settings;
-    settings.outputKind = kw::kindDvd;
+    settings.outputKind = kind;
     settings.tvSystem = kw::tvPal;
     settings.quality = kw::qualityHigh;
     ConversionLibrary library;

@@ -23,8 +23,9 @@ struct EncoderRate {
 std::vector<QImage> movingTestPictures(int count);
 
 // Encodes the plan's frame budget of ready-made frames, taking `pictures` in turn, set up exactly
-// as a render of the plan to "DVD", PAL, high quality at 1920 x 1080 (its songs included), so the
-// frame hand-over costs nothing: the rate of the encoder alone.
-Result<EncoderRate> measureEncoderRate(const std::vector<QImage>& pictures, const AlbumPlan& plan, const QString& outputPath);
+// as a render of the plan to `kind` ("DVD" or "MP4"), PAL, high quality at 1920 x 1080 (its songs
+// included), so the frame hand-over costs nothing: the rate of the encoder alone.
+Result<EncoderRate> measureEncoderRate(const std::vector<QImage>& pictures, const AlbumPlan& plan, const QString& outputPath,
+                                       const QString& kind);
 
 }  // namespace xc::bench

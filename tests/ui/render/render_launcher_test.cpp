@@ -61,6 +61,20 @@ TEST(RenderLauncher, MakesTheAlbumUnderTheChosenNameWithItsExtension)
     EXPECT_TRUE(QDir(album.tree.path(paths::renderScratch)).isEmpty());  // working files gone
 }
 
+TEST(RenderLauncher, AFailedRenderIsToldAndLeavesNoFile)
+{
+    OnePhotoAlbum album;
+    QFile blocker(album.out(QStringLiteral("not-a-folder")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    album.dialogs.saveName = album.out(QStringLiteral("not-a-folder/album"));  // a file stands where the folder should be
+    album.launcher.makeVideo(kw::kindMp4);
+    ASSERT_EQ(album.dialogs.messages.size(), 1);
+    EXPECT_FALSE(album.dialogs.messages[0].isEmpty());
+    EXPECT_FALSE(QFile::exists(album.out(QStringLiteral("not-a-folder/album.mp4"))));
+    EXPECT_TRUE(QDir(album.tree.path(paths::renderScratch)).isEmpty());
+}
+
 TEST(RenderLauncher, StopsBeforeRenderingWhenTheUserSaysSo)
 {
     OnePhotoAlbum album;
