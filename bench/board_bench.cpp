@@ -1,6 +1,7 @@
 // The photo board with 1,000 photos: creating and arranging it (tiles, list rows, the first
 // paint of what is on screen) against the goal of 200 ms, then a drag across the full board,
 // which must read no thumbnail again, and the drop that exchanges two photos.
+#include "bench/median.h"
 #include "core/album_model.h"
 #include "core/keywords.h"
 #include "core/workspace.h"
@@ -57,11 +58,6 @@ void fillAlbum(AlbumModel& model, const Workspace& workspace)
     model.settings.templateCounter = QString::number(photoCount);
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 }  // namespace
 
@@ -90,7 +86,7 @@ int main(int argc, char** argv)
         builds.push_back(timer.nsecsElapsed() / 1e6);
     }
     std::printf("create and arrange the board of %d photos, first paint included: median %.1f ms (goal < 200 ms)\n",
-                photoCount, median(builds));
+                photoCount, bench::median(builds));
 
     board->setScrollOffset(-board->scrollBar().range / 2);  // the middle of the album
     board->repaint();

@@ -2,6 +2,7 @@
 // (the seven sample photos as DVD 1920 × 1080): the window repaints, shows the frame being made
 // and answers its stop button while it works, and should cost at most 10 % of the speed
 // (ratio ≥ 0.9). Alternates the two, three times each, and prints the medians.
+#include "bench/median.h"
 #include "core/album_model.h"
 #include "core/keywords.h"
 #include "core/progress.h"
@@ -23,16 +24,6 @@
 #include <vector>
 
 using namespace xc;
-
-namespace {
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -71,6 +62,6 @@ int main(int argc, char** argv)
         window.push_back(double(renderWindow.result().framesWritten) * 1000.0 / double(timer.elapsed()));
     }
     std::printf("%lld frames: render window %.1f frames/s, bare render (as xiangce-cli make) %.1f frames/s, ratio %.2f (goal >= 0.90)\n",
-                static_cast<long long>(frames), median(window), median(bare), median(window) / median(bare));
+                static_cast<long long>(frames), bench::median(window), bench::median(bare), bench::median(window) / bench::median(bare));
     return 0;
 }

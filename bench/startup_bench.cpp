@@ -2,6 +2,7 @@
 // template catalogue read and the data tree cleaned, as `xiangce --quit-when-ready` reports it,
 // beside the whole process's wall time. Runs the program N times (default 10) on the offscreen
 // platform with a private runtime folder, so a running copy does not stop it.
+#include "bench/median.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -11,16 +12,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-
-namespace {
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -48,6 +39,6 @@ int main(int argc, char** argv)
         ready.push_back(line.split(' ').value(2).toDouble());
     }
     std::printf("start-up to the shown, ready main window: median %.0f ms (in-process), %.0f ms (whole process), %d runs\n",
-                median(ready), median(wall), runs);
+                xc::bench::median(ready), xc::bench::median(wall), runs);
     return 0;
 }
