@@ -90,12 +90,6 @@ void TileBoard::reloadThumbnails()
     update();
 }
 
-void TileBoard::setSelectedIndex(int index)
-{
-    m_selected = index >= 0 && index < count() ? index : -1;
-    update();
-}
-
 void TileBoard::arrange()
 {
     m_layout = layOutTiles(count(), m_tileSize, size());

@@ -31,7 +31,6 @@ public:
     void reloadThumbnails();
 
     int selectedIndex() const { return m_selected; }
-    void setSelectedIndex(int index);
     int hoveredIndex() const { return m_hovered; }
     // A tile's home place in widget coordinates (the scrolling applied).
     QRect tileRect(int index) const;

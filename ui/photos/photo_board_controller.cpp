@@ -77,6 +77,7 @@ void PhotoBoardController::rebuild()
         tiles.append(TileItem{boardThumbnailPath(m_workspace, m_model.settings, row + 1), {}});
     m_model.settings.photoCellCount = QString::number(tiles.size());
     m_model.settings.selectedId = kw::none;
+    m_board->setTileSize(QSize(m_model.settings.thumbCellWidth.toInt(), m_model.settings.thumbCellHeight.toInt()));
     m_board->setTiles(tiles);
     if (m_area) {
         m_area->setListRows(photoListColumns(), photoListView(m_model));
