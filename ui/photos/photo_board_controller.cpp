@@ -9,7 +9,7 @@
 #include "photos/thumbnail_service.h"
 #include "ui/boards/board_area.h"
 #include "ui/boards/tile_board.h"
-#include "ui/photos/photo_texts.h"
+#include "ui/widgets/item_texts.h"
 #include "ui/photos/photo_workflow.h"
 #include "ui/shell/hint_window.h"
 #include "ui/shell/side_panel.h"
@@ -28,7 +28,7 @@ const QString previewCaption = QStringLiteral("        相片缩略图预览");
 QString photoItemHint(const PhotoRecord& photo, qsizetype row)
 {
     return QStringLiteral("名称：%1\n类型：%2\n尺寸：%3*%4\n方向：%5\n序号：%6")
-        .arg(photo.name, photoTypeText(photo.ext), photo.width, photo.height, photoOrientationText(photo.orientation))
+        .arg(photo.name, fileTypeText(photo.ext), photo.width, photo.height, photoOrientationText(photo.orientation))
         .arg(row + 1);
 }
 

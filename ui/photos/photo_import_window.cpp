@@ -30,15 +30,15 @@ void pumpFor(int milliseconds)
 
 }  // namespace
 
-Status PhotoImportWindow::run(QWidget* parent, const Job& job)
+Status PhotoImportWindow::run(QWidget* parent, const Job& job, const QString& caption)
 {
-    PhotoImportWindow window(job, parent);
+    PhotoImportWindow window(job, caption, parent);
     window.exec();
     return window.outcome();
 }
 
-PhotoImportWindow::PhotoImportWindow(const Job& job, QWidget* parent)
-    : FramedDialog(QStringLiteral("添加相片"), parent), m_job(job), m_bar(new QProgressBar(body())),
+PhotoImportWindow::PhotoImportWindow(const Job& job, const QString& caption, QWidget* parent)
+    : FramedDialog(caption, parent), m_job(job), m_bar(new QProgressBar(body())),
       m_label(new QLabel(QStringLiteral("正在准备…"), body()))
 {
     setObjectName(QStringLiteral("TMainForm"));
@@ -65,7 +65,7 @@ void PhotoImportWindow::advance(int steps)
 {
     m_bar->setValue(std::min(m_bar->maximum(), m_bar->value() + steps));
     if (m_bar->maximum() > 0)
-        m_label->setText(QStringLiteral("正在处理相片… %1%").arg(m_bar->value() * 100 / m_bar->maximum()));
+        m_label->setText(QStringLiteral("正在处理… %1%").arg(m_bar->value() * 100 / m_bar->maximum()));
     // The job runs on this thread: let the window repaint and move between its steps.
     QApplication::processEvents();
 }

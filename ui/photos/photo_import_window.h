@@ -20,9 +20,9 @@ public:
     using Job = std::function<Status(Progress&)>;
 
     // Shows the window modally over `parent`, runs `job` in it and returns the job's outcome.
-    static Status run(QWidget* parent, const Job& job);
+    static Status run(QWidget* parent, const Job& job, const QString& caption = QStringLiteral("添加相片"));
 
-    explicit PhotoImportWindow(const Job& job, QWidget* parent = nullptr);
+    PhotoImportWindow(const Job& job, const QString& caption, QWidget* parent = nullptr);
     Status outcome() const { return m_outcome; }
 
     void setTotal(int steps) override;

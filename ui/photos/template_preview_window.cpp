@@ -3,7 +3,7 @@
 #include "core/album_model.h"
 #include "media/flash_template_player.h"
 #include "render/start_picture.h"
-#include "ui/photos/photo_texts.h"
+#include "ui/widgets/item_texts.h"
 #include "ui/shell/dialogs.h"
 #include "ui/shell/theme.h"
 
@@ -83,7 +83,7 @@ TemplatePreviewWindow::TemplatePreviewWindow(const AlbumModel& model, const Work
     fields->setHorizontalSpacing(10);
     const QList<std::pair<QString, QString>> values{
         {QStringLiteral("名称"), photo.name},
-        {QStringLiteral("类型"), photoTypeText(photo.ext)},
+        {QStringLiteral("类型"), fileTypeText(photo.ext)},
         {QStringLiteral("尺寸"), photo.width + QLatin1Char('*') + photo.height},
         {QStringLiteral("方向"), photoOrientationText(photo.orientation)},
         {QStringLiteral("序号"), QString::number(row + 1)},

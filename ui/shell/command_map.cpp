@@ -64,8 +64,6 @@ const QList<CommandEntry>& titleButtons()
 bool isComingLater(Command command)
 {
     switch (command) {
-    case Command::AddMusic:
-    case Command::AddLyrics:
     case Command::Karaoke:
     case Command::PictureEffects:
     case Command::PhotoCropping:

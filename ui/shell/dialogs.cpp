@@ -3,6 +3,7 @@
 #include "ui/shell/message_window.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace xc::ui {
 
@@ -33,10 +34,32 @@ QString Dialogs::openPhotoFile(QWidget* parent)
     return QFileDialog::getOpenFileName(parent, QStringLiteral("添加相片"), QString(), photoFileFilter());
 }
 
-QString Dialogs::saveFile(QWidget* parent, const QString& caption, const QString& filter)
+namespace {
+
+// "description|pattern" as the file dialogs read it; upper-case names count too on this platform.
+QString dialogFilter(const QString& filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
-    const QString qtFilter = parts.size() == 2 ? QStringLiteral("%1 (%2)").arg(parts[0], parts[1]) : filter;
+    if (parts.size() != 2)
+        return filter;
+    QStringList patterns;
+    for (const QString& pattern : parts[1].split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        patterns << pattern << pattern.toUpper();
+    patterns.removeDuplicates();
+    return QStringLiteral("%1 (%2)").arg(parts[0], patterns.join(QLatin1Char(' ')));
+}
+
+}  // namespace
+
+QStringList Dialogs::openFiles(QWidget* parent, const QString& caption, const QString& filter, const QString& preset)
+{
+    const QString start = QFileInfo::exists(preset) ? preset : QString();
+    return QFileDialog::getOpenFileNames(parent, caption, start, dialogFilter(filter));
+}
+
+QString Dialogs::saveFile(QWidget* parent, const QString& caption, const QString& filter)
+{
+    const QString qtFilter = dialogFilter(filter);
     // The extension rule belongs to the launchers, so the dialog must not add one of its own.
     return QFileDialog::getSaveFileName(parent, caption, QString(), qtFilter, nullptr, QFileDialog::DontConfirmOverwrite);
 }

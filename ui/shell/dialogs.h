@@ -20,6 +20,9 @@ public:
     // The JPEG open dialog ("添加相片文件(JPG)"): several files, or one.
     virtual QStringList openPhotoFiles(QWidget* parent);
     virtual QString openPhotoFile(QWidget* parent);
+    // An open dialog for several files; `filter` reads "description|pattern"; `preset` is the
+    // file it opens on when that exists.
+    virtual QStringList openFiles(QWidget* parent, const QString& caption, const QString& filter, const QString& preset);
     // A save dialog; `filter` reads "description|pattern". Empty when cancelled.
     virtual QString saveFile(QWidget* parent, const QString& caption, const QString& filter);
 };

@@ -5,6 +5,7 @@
 #include "core/keywords.h"
 #include "core/workspace.h"
 #include "core/workspace_cleanup.h"
+#include "ui/audio/audio_board_controller.h"
 #include "ui/boards/board_area.h"
 #include "ui/boards/tile_board.h"
 #include "ui/photos/photo_board_controller.h"
@@ -100,6 +101,8 @@ MainWindow::MainWindow(AlbumModel& model, const Workspace& workspace, Dialogs& d
 
     m_photoBoard = new PhotoBoardController(model, workspace, *m_photoWorkflow, *m_sidePanel, this);
     m_renderLauncher = std::make_unique<RenderLauncher>(model, workspace, dialogs, this);
+    m_musicBoard = new AudioBoardController(AudioBoard::Music, model, workspace, dialogs, *m_sidePanel, this);
+    m_lyricsBoard = new AudioBoardController(AudioBoard::Lyrics, model, workspace, dialogs, *m_sidePanel, this);
     const QList<std::pair<BoardKind, QString>> boards{
         {BoardKind::Photos, QStringLiteral("suiListView_xiangpian_liebiao")},
         {BoardKind::Music, QStringLiteral("suiListView_yinyue_liebiao")},
@@ -108,7 +111,7 @@ MainWindow::MainWindow(AlbumModel& model, const Workspace& workspace, Dialogs& d
     const QStringList panelNames{QStringLiteral("Panel_xianshikuang"), QStringLiteral("Panel_xianshikuang_yinyue"),
                                  QStringLiteral("Panel_xianshikuang_geci")};
     for (const auto& [kind, listName] : boards) {
-        QWidget* board = kind == BoardKind::Photos ? static_cast<QWidget*>(m_photoBoard->board()) : new TileBoard(this);
+        QWidget* board = kind == BoardKind::Photos ? static_cast<QWidget*>(m_photoBoard->board()) : audioBoard(kind)->board();
         board->setObjectName(panelNames[boardIndex(kind)]);
         auto* area = new BoardArea(kind, board, listName, this);
         connect(area, &BoardArea::commandTriggered, this, [this, kind](AreaCommand command) { runAreaCommand(kind, command); });
@@ -117,6 +120,14 @@ MainWindow::MainWindow(AlbumModel& model, const Workspace& workspace, Dialogs& d
         m_areas[boardIndex(kind)] = area;
     }
     m_photoBoard->setArea(m_areas[boardIndex(BoardKind::Photos)]);
+    for (AudioBoardController* audio : {m_musicBoard, m_lyricsBoard}) {
+        audio->setArea(boardArea(audio == m_musicBoard ? BoardKind::Music : BoardKind::Lyrics));
+        // Binding and pairing change both tables: both boards show the change.
+        connect(audio, &AudioBoardController::changed, m_musicBoard, &AudioBoardController::rebuild);
+        connect(audio, &AudioBoardController::changed, m_lyricsBoard, &AudioBoardController::rebuild);
+    }
+    connect(m_musicBoard, &AudioBoardController::changed, this, [this] { showBoard(BoardKind::Music); });
+    connect(m_lyricsBoard, &AudioBoardController::changed, this, [this] { showBoard(BoardKind::Lyrics); });
     connect(m_photoBoard, &PhotoBoardController::croppingRequested, this, [this] { runCommand(Command::PhotoCropping); });
     connect(m_photoWorkflow, &PhotoWorkflow::photosChanged, m_photoBoard, &PhotoBoardController::rebuild);
     // Whatever board was on screen, changed photos are shown.
@@ -162,6 +173,13 @@ BoardArea* MainWindow::boardArea(BoardKind board) const
     return m_areas[boardIndex(board)];
 }
 
+AudioBoardController* MainWindow::audioBoard(BoardKind board) const
+{
+    if (board == BoardKind::Music)
+        return m_musicBoard;
+    return board == BoardKind::Lyrics ? m_lyricsBoard : nullptr;
+}
+
 void MainWindow::runCommand(Command command)
 {
     m_hint->hideHint();
@@ -176,6 +194,12 @@ void MainWindow::runCommand(Command command)
     switch (command) {
     case Command::AddPhotos:
         m_photoWorkflow->addPhotos();
+        break;
+    case Command::AddMusic:
+        m_musicBoard->addFiles();
+        break;
+    case Command::AddLyrics:
+        m_lyricsBoard->addFiles();
         break;
     case Command::AlbumLength:
         m_renderLauncher->windows().albumLength(this, m_model);
@@ -205,14 +229,17 @@ void MainWindow::runCommand(Command command)
         m_renderLauncher->makeImageSequence();
         break;
     case Command::ShowPhotos:
-        showBoard(BoardKind::Photos);
-        break;
     case Command::ShowMusic:
-        showBoard(BoardKind::Music);
+    case Command::ShowLyrics: {
+        // The area buttons bring the area back in its tile form.
+        const BoardKind board = command == Command::ShowPhotos ? BoardKind::Photos
+                                : command == Command::ShowMusic ? BoardKind::Music
+                                                                : BoardKind::Lyrics;
+        showBoard(board);
+        boardArea(board)->showTiles();
+        m_model.settings.boardView = kw::boardIcons;
         break;
-    case Command::ShowLyrics:
-        showBoard(BoardKind::Lyrics);
-        break;
+    }
     case Command::TemplatePage:
         openTemplatePage();
         break;
@@ -237,16 +264,10 @@ void MainWindow::runAreaCommand(BoardKind board, AreaCommand command)
 {
     m_hint->hideHint();
     showBoard(board);
-    if (board == BoardKind::Photos) {
+    if (board == BoardKind::Photos)
         m_photoBoard->runCommand(command);
-        return;
-    }
-    if (command == AreaCommand::Tiles)
-        boardArea(board)->showTiles();
-    else if (command == AreaCommand::List)
-        boardArea(board)->showList();
     else
-        m_dialogs.message(this, comingLaterNotice);
+        audioBoard(board)->runCommand(command);
 }
 
 void MainWindow::showBoard(BoardKind board)
@@ -256,9 +277,11 @@ void MainWindow::showBoard(BoardKind board)
     for (int i = 0; i < 3; ++i)
         m_bottomButtons[i]->setChecked(i == boardIndex(board));
     // Choosing an area shows its tiles; the list form comes back only on request.
-    if (board != BoardKind::Photos) {
-        boardArea(board)->showTiles();
+    if (board != BoardKind::Photos && m_model.settings.selectedId != kw::none) {
+        // The selection is forgotten, and its preview with it.
         m_model.settings.selectedId = kw::none;
+        m_model.settings.previewShown = QStringLiteral("False");
+        m_sidePanel->clearPreview();
     }
 }
 
@@ -381,17 +404,31 @@ void MainWindow::dropEvent(QDropEvent* event)
 
 void MainWindow::addFiles(const QStringList& files)
 {
-    QStringList photos;
-    for (const QString& file : files)
+    // Photos, songs and lyrics each go to their own board, as if picked in its open dialog.
+    QStringList photos, songs, lyrics;
+    for (const QString& file : files) {
+        const QString path = QFileInfo(file).absoluteFilePath();
+        const QString suffix = QFileInfo(file).suffix().toLower();
         if (isPhotoFile(file))
-            photos.append(QFileInfo(file).absoluteFilePath());
-    if (photos.isEmpty()) {
+            photos.append(path);
+        else if (suffix == QStringLiteral("mp3"))
+            songs.append(path);
+        else if (suffix == QStringLiteral("lrc"))
+            lyrics.append(path);
+    }
+    if (photos.isEmpty() && songs.isEmpty() && lyrics.isEmpty()) {
         if (!files.isEmpty())
-            m_dialogs.message(this, QStringLiteral("没有可以添加的相片文件（JPG）！"));
+            m_dialogs.message(this, QStringLiteral("没有可以添加的文件：支持JPG相片、MP3音乐和LRC歌词。"));
         return;
     }
-    showBoard(BoardKind::Photos);
-    m_photoWorkflow->addPhotos(photos);
+    if (!songs.isEmpty())
+        m_musicBoard->addFiles(songs);
+    if (!lyrics.isEmpty())
+        m_lyricsBoard->addFiles(lyrics);
+    if (!photos.isEmpty()) {
+        showBoard(BoardKind::Photos);
+        m_photoWorkflow->addPhotos(photos);
+    }
 }
 
 void MainWindow::openTemplatePage()

@@ -18,6 +18,7 @@ class Workspace;
 
 namespace xc::ui {
 
+class AudioBoardController;
 class BoardArea;
 class Dialogs;
 class HintButton;
@@ -53,6 +54,7 @@ public:
     HintWindow* generalHint() const { return m_hint; }
     PhotoBoardController* photoBoard() const { return m_photoBoard; }
     RenderLauncher& renderLauncher() const { return *m_renderLauncher; }
+    AudioBoardController* audioBoard(BoardKind board) const;
 
 Q_SIGNALS:
     // The exit clean-up is done; the program ends.
@@ -84,6 +86,8 @@ private:
     PhotoWorkflow* m_photoWorkflow;
     PhotoBoardController* m_photoBoard;
     std::unique_ptr<RenderLauncher> m_renderLauncher;
+    AudioBoardController* m_musicBoard;
+    AudioBoardController* m_lyricsBoard;
     std::array<BoardArea*, 3> m_areas{};
     SidePanel* m_sidePanel;
     QLabel* m_title;

@@ -33,6 +33,14 @@ public:
         return photoFile;
     }
 
+    QStringList files;  // what the generic open dialog "returns"
+    QStringList openFilters;
+    QStringList openFiles(QWidget*, const QString&, const QString& filter, const QString&) override
+    {
+        openFilters.append(filter);
+        return files;
+    }
+
     QString saveName;  // what the save dialog "returns"
     QStringList saveFilters;
     QString saveFile(QWidget*, const QString&, const QString& filter) override

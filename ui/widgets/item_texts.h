@@ -6,8 +6,10 @@
 
 namespace xc::ui {
 
-// How a photo's details read in its hint and in its template preview.
-inline QString photoTypeText(const QString& ext)
+// How the details of photos, songs and lyrics read in their hints and windows.
+
+// A file's type from its extension: "JPG", "MP3".
+inline QString fileTypeText(const QString& ext)
 {
     return ext.mid(ext.startsWith(QLatin1Char('.')) ? 1 : 0).toUpper();
 }

@@ -1,0 +1,109 @@
+#include "ui/audio/audio_board_controller.h"
+
+#include "core/album_model.h"
+#include "core/keywords.h"
+#include "photos/random_source.h"
+#include "templates/startup.h"
+#include "tests/support/test_tree.h"
+#include "tests/ui/support/recording_dialogs.h"
+#include "ui/audio/audio_windows.h"
+#include "ui/boards/board_area.h"
+#include "ui/boards/tile_board.h"
+#include "ui/shell/main_window.h"
+
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace xc::ui {
+namespace {
+
+// Picks the given row in the binding window.
+class ScriptedBinding : public AudioWindows {
+public:
+    std::optional<int> pick;
+    std::optional<int> pickPartner(QWidget*, const ListViewRows&, const QString&, Dialogs&) override { return pick; }
+};
+
+struct AudioBoards {
+    AudioBoards() : window(model, tree.workspace(), dialogs, *random)
+    {
+        startUp(model, tree.workspace());
+        music()->setWindows(binding);
+        lyrics()->setWindows(binding);
+    }
+    AudioBoardController* music() const { return window.audioBoard(BoardKind::Music); }
+    AudioBoardController* lyrics() const { return window.audioBoard(BoardKind::Lyrics); }
+    QString sample(const char* extension) const { return tree.path(QStringLiteral("yinyuegeci/甜蜜蜜.") + QLatin1String(extension)); }
+    QString listCell(BoardKind board, int row, int column) const
+    {
+        return window.boardArea(board)->listView()->topLevelItem(row)->text(column);
+    }
+
+    test::TestTree tree{test::TestTree::Contents::BuiltDataTree};
+    AlbumModel model;
+    test::RecordingDialogs dialogs;
+    ScriptedBinding binding;
+    std::unique_ptr<RandomSource> random = seededRandomSource(1);
+    MainWindow window;
+};
+
+TEST(AudioBoards, ASongAndItsLyricsArePairedShownUnboundAndBoundAgain)
+{
+    AudioBoards boards;
+    boards.window.addFiles({boards.sample("mp3"), boards.sample("lrc")});
+    EXPECT_TRUE(boards.dialogs.messages.isEmpty()) << boards.dialogs.messages.join(' ').toStdString();
+    ASSERT_EQ(boards.model.music.count(), 1);
+    ASSERT_EQ(boards.model.lyrics.count(), 1);
+    EXPECT_EQ(boards.music()->board()->count(), 1);
+    EXPECT_EQ(boards.lyrics()->board()->count(), 1);
+    EXPECT_NE(boards.model.music[0].lyricsKey, kw::none);  // paired by position on import
+    EXPECT_EQ(boards.model.music[0].lyricsKey, boards.model.lyrics[0].musicKey);
+
+    boards.model.settings.selectedId = QStringLiteral("0");
+    boards.music()->runCommand(AreaCommand::Unbind);
+    EXPECT_EQ(boards.dialogs.confirmations, QStringList{QStringLiteral("确定解除绑定吗？")});
+    EXPECT_EQ(boards.model.music[0].lyricsKey, kw::none);
+    EXPECT_EQ(boards.model.lyrics[0].musicKey, kw::none);
+    EXPECT_EQ(boards.listCell(BoardKind::Lyrics, 0, 4), QStringLiteral("未绑定音乐"));
+
+    boards.model.settings.selectedId = QStringLiteral("0");
+    boards.binding.pick = 0;
+    boards.lyrics()->runCommand(AreaCommand::Bind);
+    EXPECT_EQ(boards.model.music[0].lyricsKey, boards.model.lyrics[0].musicKey);
+    EXPECT_EQ(boards.model.lyrics[0].musicName, boards.model.music[0].name);
+}
+
+TEST(AudioBoards, DeletingASongUnbindsItsLyricsAndNeedsASelection)
+{
+    AudioBoards boards;
+    boards.window.addFiles({boards.sample("mp3"), boards.sample("lrc")});
+    boards.model.settings.selectedId = kw::none;
+    boards.music()->runCommand(AreaCommand::Delete);
+    EXPECT_EQ(boards.dialogs.messages, QStringList{QStringLiteral("没有选中音乐文件！")});
+
+    boards.model.settings.selectedId = QStringLiteral("0");
+    boards.dialogs.confirmAnswer = false;
+    boards.music()->runCommand(AreaCommand::Delete);
+    EXPECT_EQ(boards.model.music.count(), 1);
+
+    boards.dialogs.confirmAnswer = true;
+    boards.model.settings.selectedId = QStringLiteral("0");
+    boards.music()->runCommand(AreaCommand::Delete);
+    EXPECT_EQ(boards.dialogs.confirmations.last(), QStringLiteral("确定删除这个音乐文件吗？"));
+    EXPECT_TRUE(boards.model.music.isEmpty());
+    EXPECT_EQ(boards.music()->board()->count(), 0);
+    EXPECT_EQ(boards.model.lyrics[0].musicKey, kw::none);
+}
+
+TEST(AudioBoards, AnUnreadableSongIsNamedAndNothingIsAdded)
+{
+    AudioBoards boards;
+    boards.window.addFiles({boards.tree.path(QStringLiteral("yinyuegeci/missing.mp3"))});
+    ASSERT_EQ(boards.dialogs.messages.size(), 1);
+    EXPECT_TRUE(boards.dialogs.messages[0].contains(QStringLiteral("missing.mp3"))) << boards.dialogs.messages[0].toStdString();
+    EXPECT_TRUE(boards.model.music.isEmpty());
+}
+
+}  // namespace
+}  // namespace xc::ui
