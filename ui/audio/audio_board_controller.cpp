@@ -10,6 +10,7 @@
 #include "core/keywords.h"
 #include "core/workspace.h"
 #include "ui/audio/audio_windows.h"
+#include "ui/audio/song_preview_window.h"
 #include "ui/boards/board_area.h"
 #include "ui/boards/tile_board.h"
 #include "ui/photos/photo_import_window.h"
@@ -170,6 +171,11 @@ void AudioBoardController::runCommand(AreaCommand command)
         break;
     case AreaCommand::AutoBind:
         bindAutomatically();
+        break;
+    case AreaCommand::MusicPreview:
+    case AreaCommand::LyricsPreview:
+        SongPreviewWindow::open(m_window, isMusic() ? SongPreviewWindow::Kind::Music : SongPreviewWindow::Kind::Lyrics, m_model,
+                                m_dialogs, selectedRow());
         break;
     default:
         m_dialogs.message(m_window, comingLaterNotice);

@@ -7,6 +7,7 @@
 #include "tests/support/test_tree.h"
 #include "tests/ui/support/recording_dialogs.h"
 #include "ui/audio/audio_windows.h"
+#include "ui/audio/song_preview_window.h"
 #include "ui/boards/board_area.h"
 #include "ui/boards/tile_board.h"
 #include "ui/shell/main_window.h"
@@ -103,6 +104,35 @@ TEST(AudioBoards, AnUnreadableSongIsNamedAndNothingIsAdded)
     ASSERT_EQ(boards.dialogs.messages.size(), 1);
     EXPECT_TRUE(boards.dialogs.messages[0].contains(QStringLiteral("missing.mp3"))) << boards.dialogs.messages[0].toStdString();
     EXPECT_TRUE(boards.model.music.isEmpty());
+}
+
+TEST(SongPreview, ShowsTheLineOfTheCurrentSecondInItsStyle)
+{
+    AudioBoards boards;
+    boards.window.addFiles({boards.sample("mp3"), boards.sample("lrc")});
+    SongPreviewWindow preview(SongPreviewWindow::Kind::Lyrics, boards.model, boards.dialogs);
+    preview.play();
+    EXPECT_EQ(boards.dialogs.messages, QStringList{QStringLiteral("没有选择歌词文件！")});
+    preview.chooseLyrics(0);
+    preview.chooseSong(0);
+    struct Case {
+        qint64 ms;
+        QString time;
+        QString line;
+    };
+    // Lines come at whole seconds and stay until the next one: 00:05 and 00:10 in the sample.
+    for (const Case& c : {Case{4900, "00:04", ""}, Case{5000, "00:05", "晚风轻轻吹过河岸"}, Case{9990, "00:09", "晚风轻轻吹过河岸"},
+                          Case{10400, "00:10", "星星一颗一颗点亮"}}) {
+        preview.showAt(c.ms);
+        EXPECT_EQ(preview.currentTime(), c.time);
+        EXPECT_EQ(preview.line().text, c.line) << c.ms;
+    }
+    EXPECT_EQ(preview.line().colour, QColor(Qt::white));  // the lyrics' default style
+    preview.play();
+    EXPECT_TRUE(preview.isPlaying());
+    preview.stop();
+    EXPECT_FALSE(preview.isPlaying());
+    EXPECT_EQ(preview.currentTime(), QStringLiteral("00:00"));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "ui/widgets/hint_button.h"
 
 #include <QDir>
+#include <QMap>
 #include <QLabel>
 #include <QTest>
 
@@ -146,8 +147,10 @@ TEST_F(MainWindowTest, MusicAndLyricsCommandsOnEmptyTablesAndSwitchingForgetsThe
     window.showBoard(BoardKind::Music);
     EXPECT_EQ(model.settings.selectedId, kw::none);
     // With no songs and no lyrics most commands do nothing; binding from the lyrics board says the
-    // songs are missing; the previews and the lyric settings are not part of the program yet.
-    const QStringList later{QStringLiteral("音乐预览"), QStringLiteral("歌词设置"), QStringLiteral("歌词预览")};
+    // songs are missing, the previews say what is missing; the lyric settings come later.
+    const QMap<QString, QString> notices{{QStringLiteral("音乐预览"), QStringLiteral("没有添加音乐文件,不能音乐预览！")},
+                                         {QStringLiteral("歌词预览"), QStringLiteral("没有添加歌词文件,不能歌词预览！")},
+                                         {QStringLiteral("歌词设置"), QStringLiteral("该功能将在后续版本提供")}};
     const QStringList needSongs{QStringLiteral("绑定"), QStringLiteral("解绑"), QStringLiteral("自动绑")};
     for (BoardKind kind : {BoardKind::Music, BoardKind::Lyrics}) {
         for (HintButton* button : window.boardArea(kind)->buttons()) {
@@ -156,8 +159,8 @@ TEST_F(MainWindowTest, MusicAndLyricsCommandsOnEmptyTablesAndSwitchingForgetsThe
             window.showBoard(kind);
             QTest::mouseClick(button, Qt::LeftButton);
             QStringList expected;
-            if (later.contains(button->text()))
-                expected << QStringLiteral("该功能将在后续版本提供");
+            if (notices.contains(button->text()))
+                expected << notices.value(button->text());
             if (kind == BoardKind::Lyrics && needSongs.contains(button->text()))
                 expected << QStringLiteral("没有找到音乐文件！");
             EXPECT_EQ(dialogs.messages, expected) << button->text().toStdString();
