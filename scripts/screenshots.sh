@@ -2,7 +2,7 @@
 # Screenshots of the desktop program as a person sees it, on a virtual 1366 × 768 screen:
 # the start layout, a board of a dozen photos, a dialog and the template preview.
 # Then the windows of making an album: the other settings, the output size, the render window and
-# the text-effect editor.
+# the text-effect editor; then a song with its lyrics.
 # Usage: scripts/screenshots.sh [OUTDIR]   (default docs/screenshots; needs a built build/bin/xiangce)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -106,3 +106,17 @@ xdotool mousemove $((X + 60)) $((Y + HEIGHT - 30)) click 1  # 添加特效
 sleep 0.5
 xdotool mousemove $((X + WIDTH - 370)) $((Y + HEIGHT - 30)) click 1  # 全部预览
 shot text_effects 2
+
+# 7. The sample song and its lyrics, named on the command line: the lyrics board, then the lyrics
+#    preview a few seconds into the song.
+stop_app
+start_app "$PWD/build/bin/yinyuegeci/甜蜜蜜.mp3" "$PWD/build/bin/yinyuegeci/甜蜜蜜.lrc"
+sleep 4
+xdotool mousemove $((wx + 175 + 85)) $((wy + 60 + 32 + 85)) click 1
+shot lyrics_board 1
+xdotool click --repeat 2 --delay 80 1
+sleep 1
+preview="$(xdotool search --sync --onlyvisible --name '歌词预览' | head -1)"
+eval "$(xdotool getwindowgeometry --shell "$preview")"
+xdotool mousemove $((X + WIDTH - 272)) $((Y + HEIGHT - 30)) click 1  # 预览歌词
+shot lyrics_preview 7
