@@ -172,6 +172,9 @@ void AudioBoardController::runCommand(AreaCommand command)
     case AreaCommand::AutoBind:
         bindAutomatically();
         break;
+    case AreaCommand::LyricsSettings:
+        editLyricStyle();
+        break;
     case AreaCommand::MusicPreview:
     case AreaCommand::LyricsPreview:
         SongPreviewWindow::open(m_window, isMusic() ? SongPreviewWindow::Kind::Music : SongPreviewWindow::Kind::Lyrics, m_model,
@@ -302,6 +305,19 @@ void AudioBoardController::bindAutomatically()
     Q_EMIT changed();
     if (!notice.isEmpty())
         m_dialogs.message(m_window, notice);
+}
+
+void AudioBoardController::editLyricStyle()
+{
+    if (m_model.lyrics.isEmpty())
+        return;
+    const qsizetype row = selectedRow();
+    if (row < 0) {
+        m_dialogs.message(m_window, QStringLiteral("没有选中歌词文件！"));
+        return;
+    }
+    if (m_windows->editLyricStyle(m_window, m_model.lyrics[row]))
+        Q_EMIT changed();
 }
 
 void AudioBoardController::showSelectedPreview()

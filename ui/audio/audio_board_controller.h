@@ -58,6 +58,7 @@ private:
     void unbind();
     void unbindAllRows();
     void bindAutomatically();
+    void editLyricStyle();
     bool confirm(const QString& caption, const QString& question, const QString& okCaption);
     void showSelectedPreview();
     QString itemHint(qsizetype row) const;

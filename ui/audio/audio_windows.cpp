@@ -1,5 +1,6 @@
 #include "ui/audio/audio_windows.h"
 
+#include "ui/audio/lyric_settings_window.h"
 #include "ui/shell/dialogs.h"
 
 #include <QLabel>
@@ -45,6 +46,15 @@ std::optional<int> AudioWindows::pickPartner(QWidget* parent, const ListViewRows
     if (window.exec() != QDialog::Accepted)
         return std::nullopt;
     return window.picked();
+}
+
+bool AudioWindows::editLyricStyle(QWidget* parent, LyricsRecord& row)
+{
+    LyricSettingsWindow window(row, parent);
+    if (window.exec() != QDialog::Accepted)
+        return false;
+    row = window.style();
+    return true;
 }
 
 }  // namespace xc::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/board_views.h"
+#include "core/records.h"
 #include "ui/shell/framed_dialog.h"
 
 #include <optional>
@@ -32,6 +33,8 @@ public:
     // The row picked in the binding window; nothing when it was cancelled.
     virtual std::optional<int> pickPartner(QWidget* parent, const ListViewRows& rows, const QString& noSelectionNotice,
                                            Dialogs& dialogs);
+    // "歌词设置" on a lyrics row; true when the row took the new style.
+    virtual bool editLyricStyle(QWidget* parent, LyricsRecord& row);
 };
 
 }  // namespace xc::ui

@@ -6,12 +6,16 @@
 #include "templates/startup.h"
 #include "tests/support/test_tree.h"
 #include "tests/ui/support/recording_dialogs.h"
+#include "audio/lyric_styles.h"
 #include "ui/audio/audio_windows.h"
+#include "ui/audio/lyric_settings_window.h"
 #include "ui/audio/song_preview_window.h"
 #include "ui/boards/board_area.h"
 #include "ui/boards/tile_board.h"
 #include "ui/shell/main_window.h"
 
+#include <QComboBox>
+#include <QRadioButton>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -104,6 +108,27 @@ TEST(AudioBoards, AnUnreadableSongIsNamedAndNothingIsAdded)
     ASSERT_EQ(boards.dialogs.messages.size(), 1);
     EXPECT_TRUE(boards.dialogs.messages[0].contains(QStringLiteral("missing.mp3"))) << boards.dialogs.messages[0].toStdString();
     EXPECT_TRUE(boards.model.music.isEmpty());
+}
+
+TEST(LyricSettings, ChoicesMoveTheSampleAndAreKeptOnlyWithOk)
+{
+    LyricsRecord row;
+    applyDefaultLyricStyle(row);
+    LyricSettingsWindow window(row);
+    const QRect centred = window.sample().geometry;
+    for (QRadioButton* button : window.findChildren<QRadioButton*>())
+        if (button->text() == QStringLiteral("右边") || button->text() == QStringLiteral("上面"))
+            button->click();
+    for (QComboBox* box : window.findChildren<QComboBox*>())
+        if (box->findText(QStringLiteral("20")) >= 0)
+            box->setCurrentText(QStringLiteral("20"));
+    EXPECT_EQ(window.style().hAlign, kw::alignRight);
+    EXPECT_EQ(window.style().vAlign, kw::alignTop);
+    EXPECT_EQ(window.style().fontSize, QStringLiteral("20"));
+    EXPECT_EQ(window.sample().geometry.top(), 10);
+    EXPECT_EQ(window.sample().geometry.left() + window.sample().geometry.width(), 513 - 10);
+    EXPECT_GT(window.sample().geometry.height(), centred.height());  // a bigger size, a taller line
+    EXPECT_EQ(row.hAlign, kw::alignCentre);  // the row itself waits for "确定"
 }
 
 TEST(SongPreview, ShowsTheLineOfTheCurrentSecondInItsStyle)

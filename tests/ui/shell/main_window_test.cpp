@@ -147,10 +147,10 @@ TEST_F(MainWindowTest, MusicAndLyricsCommandsOnEmptyTablesAndSwitchingForgetsThe
     window.showBoard(BoardKind::Music);
     EXPECT_EQ(model.settings.selectedId, kw::none);
     // With no songs and no lyrics most commands do nothing; binding from the lyrics board says the
-    // songs are missing, the previews say what is missing; the lyric settings come later.
+    // songs are missing, the previews say what is missing.
     const QMap<QString, QString> notices{{QStringLiteral("音乐预览"), QStringLiteral("没有添加音乐文件,不能音乐预览！")},
                                          {QStringLiteral("歌词预览"), QStringLiteral("没有添加歌词文件,不能歌词预览！")},
-                                         {QStringLiteral("歌词设置"), QStringLiteral("该功能将在后续版本提供")}};
+                                        };
     const QStringList needSongs{QStringLiteral("绑定"), QStringLiteral("解绑"), QStringLiteral("自动绑")};
     for (BoardKind kind : {BoardKind::Music, BoardKind::Lyrics}) {
         for (HintButton* button : window.boardArea(kind)->buttons()) {
