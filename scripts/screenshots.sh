@@ -120,3 +120,8 @@ preview="$(xdotool search --sync --onlyvisible --name '歌词预览' | head -1)"
 eval "$(xdotool getwindowgeometry --shell "$preview")"
 xdotool mousemove $((X + WIDTH - 272)) $((Y + HEIGHT - 30)) click 1  # 预览歌词
 shot lyrics_preview 7
+xdotool key Escape
+sleep 1
+xdotool mousemove $((wx + 175 + 85)) $((wy + 60 + 32 + 85)) click 1
+xdotool mousemove $((wx + 722)) $((wy + 60 + 17)) click 1  # 歌词设置
+shot lyric_settings 1

@@ -272,16 +272,19 @@ void MainWindow::runAreaCommand(BoardKind board, AreaCommand command)
 
 void MainWindow::showBoard(BoardKind board)
 {
+    const bool switching = shownBoard() != board;
     for (BoardArea* area : m_areas)
         area->setVisible(area->kind() == board);
     for (int i = 0; i < 3; ++i)
         m_bottomButtons[i]->setChecked(i == boardIndex(board));
-    // Choosing an area shows its tiles; the list form comes back only on request.
-    if (board != BoardKind::Photos && m_model.settings.selectedId != kw::none) {
-        // The selection is forgotten, and its preview with it.
+    // Moving to the music or lyrics board forgets the selection, and its preview with it; the
+    // board's own commands keep it.
+    if (switching && board != BoardKind::Photos) {
         m_model.settings.selectedId = kw::none;
         m_model.settings.previewShown = QStringLiteral("False");
         m_sidePanel->clearPreview();
+        if (AudioBoardController* audio = audioBoard(board))
+            audio->rebuild();
     }
 }
 

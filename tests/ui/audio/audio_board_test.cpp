@@ -15,6 +15,7 @@
 #include "ui/shell/main_window.h"
 
 #include <QComboBox>
+#include <QTest>
 #include <QRadioButton>
 #include <QTreeWidget>
 
@@ -92,9 +93,15 @@ TEST(AudioBoards, DeletingASongUnbindsItsLyricsAndNeedsASelection)
     boards.music()->runCommand(AreaCommand::Delete);
     EXPECT_EQ(boards.model.music.count(), 1);
 
+    // Through the board as a person does it: switch to the music board, press the tile, "删除".
     boards.dialogs.confirmAnswer = true;
-    boards.model.settings.selectedId = QStringLiteral("0");
-    boards.music()->runCommand(AreaCommand::Delete);
+    boards.window.resize(1366, 768);
+    boards.window.show();
+    boards.window.runCommand(Command::ShowMusic);
+    TileBoard* tiles = boards.music()->board();
+    QTest::mouseMove(tiles, tiles->tileRect(0).center());
+    QTest::mouseClick(tiles, Qt::LeftButton, {}, tiles->tileRect(0).center());
+    boards.window.boardArea(BoardKind::Music)->commandTriggered(AreaCommand::Delete);
     EXPECT_EQ(boards.dialogs.confirmations.last(), QStringLiteral("确定删除这个音乐文件吗？"));
     EXPECT_TRUE(boards.model.music.isEmpty());
     EXPECT_EQ(boards.music()->board()->count(), 0);
