@@ -5,6 +5,7 @@
 #include "core/keywords.h"
 #include "ui/shell/theme.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -78,8 +79,11 @@ LyricSettingsWindow::LyricSettingsWindow(const LyricsRecord& row, QWidget* paren
     const auto radioRow = [this](QList<std::pair<QRadioButton*, QString>>& group, const QList<std::pair<QString, QString>>& choices,
                                  const QString& current) {
         auto* layout = new QHBoxLayout;
+        // Each placement row is a group of its own: left/right does not compete with top/bottom.
+        auto* exclusive = new QButtonGroup(this);
         for (const auto& [caption, value] : choices) {
             auto* button = new QRadioButton(caption, body());
+            exclusive->addButton(button);
             button->setChecked(current == value);
             connect(button, &QRadioButton::toggled, this, &LyricSettingsWindow::readChoices);
             layout->addWidget(button);

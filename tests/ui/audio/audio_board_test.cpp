@@ -123,6 +123,10 @@ TEST(LyricSettings, ChoicesMoveTheSampleAndAreKeptOnlyWithOk)
     applyDefaultLyricStyle(row);
     LyricSettingsWindow window(row);
     const QRect centred = window.sample().geometry;
+    int checked = 0;
+    for (QRadioButton* button : window.findChildren<QRadioButton*>())
+        checked += button->isChecked() ? 1 : 0;
+    EXPECT_EQ(checked, 2);  // "居中" and "下面", one in each row
     for (QRadioButton* button : window.findChildren<QRadioButton*>())
         if (button->text() == QStringLiteral("右边") || button->text() == QStringLiteral("上面"))
             button->click();
