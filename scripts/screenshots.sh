@@ -2,7 +2,7 @@
 # Screenshots of the desktop program as a person sees it, on a virtual 1366 × 768 screen:
 # the start layout, a board of a dozen photos, a dialog and the template preview.
 # Then the windows of making an album: the other settings, the output size, the render window and
-# the text-effect editor; then a song with its lyrics.
+# the text-effect editor; then a song with its lyrics and karaoke script.
 # Usage: scripts/screenshots.sh [OUTDIR]   (default docs/screenshots; needs a built build/bin/xiangce)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -110,7 +110,7 @@ shot text_effects 2
 # 7. The sample song and its lyrics, named on the command line: the lyrics board, then the lyrics
 #    preview a few seconds into the song.
 stop_app
-start_app "$PWD/build/bin/yinyuegeci/甜蜜蜜.mp3" "$PWD/build/bin/yinyuegeci/甜蜜蜜.lrc"
+start_app "$PWD/build/bin/yinyuegeci/甜蜜蜜.mp3" "$PWD/build/bin/yinyuegeci/甜蜜蜜.lrc" "$PWD/build/bin/yinyuegeci/甜蜜蜜.ksc"
 sleep 4
 xdotool mousemove $((wx + 175 + 85)) $((wy + 60 + 32 + 85)) click 1
 shot lyrics_board 1
@@ -125,3 +125,11 @@ sleep 1
 xdotool mousemove $((wx + 175 + 85)) $((wy + 60 + 32 + 85)) click 1
 xdotool mousemove $((wx + 722)) $((wy + 60 + 17)) click 1  # 歌词设置
 shot lyric_settings 1
+xdotool key Escape
+sleep 1
+
+# 8. The karaoke manager, its preview a few seconds into the song.
+xdotool mousemove $((wx + 80)) "$(command_y 5)" click 1
+sleep 1.5
+xdotool key Return  # 播放
+shot karaoke_manager 7

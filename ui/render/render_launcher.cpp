@@ -3,6 +3,7 @@
 #include "core/album_model.h"
 #include "core/keywords.h"
 #include "render/output_settings.h"
+#include "ui/audio/karaoke_manager_window.h"
 #include "ui/effects/text_effect_editor.h"
 #include "ui/render/render_window.h"
 #include "ui/render/settings_windows.h"
@@ -50,6 +51,12 @@ void RenderWindows::textEffects(QWidget* parent, AlbumModel& model, const Worksp
 {
     TextEffectEditor editor(model, workspace, dialogs, parent);
     editor.exec();
+}
+
+void RenderWindows::karaoke(QWidget* parent, AlbumModel& model, const Workspace& workspace, Dialogs& dialogs)
+{
+    KaraokeManagerWindow window(model, workspace, dialogs, parent);
+    window.exec();
 }
 
 QString RenderWindows::chooseLyricsType(QWidget* parent)

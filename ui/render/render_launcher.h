@@ -31,6 +31,7 @@ public:
     virtual QString chooseLyricsType(QWidget* parent);
     virtual void albumLength(QWidget* parent, AlbumModel& model);
     virtual void textEffects(QWidget* parent, AlbumModel& model, const Workspace& workspace, Dialogs& dialogs);
+    virtual void karaoke(QWidget* parent, AlbumModel& model, const Workspace& workspace, Dialogs& dialogs);
 };
 
 // The launchers "VCD", "SVCD", "DVD", "AVI" and "序列图": the checks and notices, the output size,

@@ -64,7 +64,6 @@ const QList<CommandEntry>& titleButtons()
 bool isComingLater(Command command)
 {
     switch (command) {
-    case Command::Karaoke:
     case Command::PictureEffects:
     case Command::PhotoCropping:
     case Command::TemplateManager:

@@ -1,5 +1,6 @@
 #include "ui/shell/main_window.h"
 
+#include "audio/karaoke_rows.h"
 #include "core/album_model.h"
 #include "core/board_views.h"
 #include "core/keywords.h"
@@ -207,6 +208,9 @@ void MainWindow::runCommand(Command command)
     case Command::OtherSettings:
         m_renderLauncher->windows().otherSettings(this, m_model);
         break;
+    case Command::Karaoke:
+        m_renderLauncher->windows().karaoke(this, m_model, m_workspace, m_dialogs);
+        break;
     case Command::TextEffects:
         m_renderLauncher->windows().textEffects(this, m_model, m_workspace, m_dialogs);
         break;
@@ -408,7 +412,7 @@ void MainWindow::dropEvent(QDropEvent* event)
 void MainWindow::addFiles(const QStringList& files)
 {
     // Photos, songs and lyrics each go to their own board, as if picked in its open dialog.
-    QStringList photos, songs, lyrics;
+    QStringList photos, songs, lyrics, scripts;
     for (const QString& file : files) {
         const QString path = QFileInfo(file).absoluteFilePath();
         const QString suffix = QFileInfo(file).suffix().toLower();
@@ -418,16 +422,23 @@ void MainWindow::addFiles(const QStringList& files)
             songs.append(path);
         else if (suffix == QStringLiteral("lrc"))
             lyrics.append(path);
+        else if (suffix == QStringLiteral("ksc"))
+            scripts.append(path);
     }
-    if (photos.isEmpty() && songs.isEmpty() && lyrics.isEmpty()) {
+    if (photos.isEmpty() && songs.isEmpty() && lyrics.isEmpty() && scripts.isEmpty()) {
         if (!files.isEmpty())
-            m_dialogs.message(this, QStringLiteral("没有可以添加的文件：支持JPG相片、MP3音乐和LRC歌词。"));
+            m_dialogs.message(this, QStringLiteral("没有可以添加的文件：支持JPG相片、MP3音乐、LRC歌词和KSC卡拉OK歌词。"));
         return;
     }
     if (!songs.isEmpty())
         m_musicBoard->addFiles(songs);
     if (!lyrics.isEmpty())
         m_lyricsBoard->addFiles(lyrics);
+    if (!scripts.isEmpty()) {
+        // As the karaoke manager's import takes them: the scripts are read when they are shown.
+        if (const Status imported = importKaraokeScripts(m_model, scripts); !imported.ok())
+            m_dialogs.message(this, imported.error());
+    }
     if (!photos.isEmpty()) {
         showBoard(BoardKind::Photos);
         m_photoWorkflow->addPhotos(photos);

@@ -8,6 +8,7 @@
 #include "tests/ui/support/recording_dialogs.h"
 #include "audio/lyric_styles.h"
 #include "ui/audio/audio_windows.h"
+#include "ui/audio/karaoke_manager_window.h"
 #include "ui/audio/lyric_settings_window.h"
 #include "ui/audio/song_preview_window.h"
 #include "ui/boards/board_area.h"
@@ -140,6 +141,36 @@ TEST(LyricSettings, ChoicesMoveTheSampleAndAreKeptOnlyWithOk)
     EXPECT_EQ(window.sample().geometry.left() + window.sample().geometry.width(), 513 - 10);
     EXPECT_GT(window.sample().geometry.height(), centred.height());  // a bigger size, a taller line
     EXPECT_EQ(row.hAlign, kw::alignCentre);  // the row itself waits for "确定"
+}
+
+TEST(KaraokeManager, ImportsPreviewsInTimeAndDeletes)
+{
+    AudioBoards boards;
+    boards.window.addFiles({boards.sample("mp3")});
+    KaraokeManagerWindow manager(boards.model, boards.tree.workspace(), boards.dialogs);
+    boards.dialogs.files = {boards.sample("ksc")};
+    manager.importScripts();
+    ASSERT_EQ(boards.model.karaoke.count(), 1);
+    ASSERT_EQ(manager.scriptList()->topLevelItemCount(), 1);
+    EXPECT_EQ(manager.scriptList()->topLevelItem(0)->text(6), QStringLiteral("使用"));  // bold by default
+
+    manager.play();
+    EXPECT_EQ(boards.dialogs.messages.last(), QStringLiteral("没有导入卡拉OK歌词文件！"));  // none chosen yet
+    manager.chooseScript(0);
+    // The first line (00:05–00:10) appears a second early and is half sung by 00:07.
+    for (qint64 ms = 0; ms <= 7000; ms += 40)
+        manager.showAt(ms);
+    EXPECT_EQ(manager.currentTime(), QStringLiteral("00:00:07"));
+    const KaraokeDisplay& display = manager.timeline().display();
+    EXPECT_TRUE(display.lineA.visible);
+    EXPECT_EQ(display.lineA.text.trimmed(), QStringLiteral("晚风轻轻吹过河岸"));
+    EXPECT_GT(display.highlightA.geometry.width(), 0);
+    EXPECT_LT(display.highlightA.geometry.width(), display.lineA.geometry.width());
+
+    manager.scriptList()->topLevelItem(0)->setSelected(true);
+    manager.deleteSelected();
+    EXPECT_EQ(boards.dialogs.messages.last(), QStringLiteral("卡拉OK歌词已经删除！"));
+    EXPECT_TRUE(boards.model.karaoke.isEmpty());
 }
 
 TEST(SongPreview, ShowsTheLineOfTheCurrentSecondInItsStyle)

@@ -38,7 +38,7 @@ protected:
     MainWindow window;
 };
 
-enum class Outcome { MusicDialog, LyricsDialog, TextEffects, ComingLater, NeedsPhotos, PhotoDialog, ExitQuestion, ShowsMusic, ShowsLyrics, ShowsPhotos, Layout, AlbumLength, OtherSettings };
+enum class Outcome { Karaoke, MusicDialog, LyricsDialog, TextEffects, ComingLater, NeedsPhotos, PhotoDialog, ExitQuestion, ShowsMusic, ShowsLyrics, ShowsPhotos, Layout, AlbumLength, OtherSettings };
 
 struct CommandCase {
     Command command;
@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, EveryCommandShowsItsCaptionAndHintAndActs)
         {Command::AddLyrics, "添加歌词", "支持多个歌词文件一起添加使用", Outcome::LyricsDialog},
         {Command::AlbumLength, "相册长度", "两种同步：以相册长度为准,以音乐长度为准", Outcome::AlbumLength},
         {Command::TextEffects, "文字特效", "支持多条文字特效,支持指定时间显示,颜色,字体,大小,字型等设置", Outcome::TextEffects},
-        {Command::Karaoke, "卡拉OK设置", "", Outcome::ComingLater},
+        {Command::Karaoke, "卡拉OK设置", "", Outcome::Karaoke},
         {Command::OtherSettings, "其它设置", "支持PAL,NTSC电视制式,画质效果支持一般画质,高清画质", Outcome::OtherSettings},
         {Command::MakeVcd, "VCD", "画面效果最高达到1280*720", Outcome::NeedsPhotos},
         {Command::MakeSvcd, "SVCD", "画面效果最高达到1280*720", Outcome::NeedsPhotos},
@@ -119,6 +119,9 @@ TEST_F(MainWindowTest, EveryCommandShowsItsCaptionAndHintAndActs)
             break;
         case Outcome::Layout:
             EXPECT_TRUE(dialogs.messages.isEmpty());
+            break;
+        case Outcome::Karaoke:
+            EXPECT_EQ(renderWindows.opened, QStringList{QStringLiteral("karaoke")});
             break;
         case Outcome::MusicDialog:
             EXPECT_EQ(dialogs.openFilters, QStringList{QStringLiteral("添加音乐文件(MP3)|*.mp3;")});
@@ -195,7 +198,7 @@ TEST_F(MainWindowTest, CancelledExitTouchesNothing)
 TEST_F(MainWindowTest, FilesFromOutsideGoToTheirBoards)
 {
     window.addFiles({QStringLiteral("/notes/readme.txt")});
-    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("没有可以添加的文件：支持JPG相片、MP3音乐和LRC歌词。")});
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("没有可以添加的文件：支持JPG相片、MP3音乐、LRC歌词和KSC卡拉OK歌词。")});
     EXPECT_TRUE(model.photos.isEmpty());
 
     dialogs.messages.clear();

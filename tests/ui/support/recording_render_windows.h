@@ -30,6 +30,7 @@ public:
     void otherSettings(QWidget*, AlbumModel&) override { opened.append(QStringLiteral("otherSettings")); }
     void albumLength(QWidget*, AlbumModel&) override { opened.append(QStringLiteral("albumLength")); }
     void textEffects(QWidget*, AlbumModel&, const Workspace&, ui::Dialogs&) override { opened.append(QStringLiteral("textEffects")); }
+    void karaoke(QWidget*, AlbumModel&, const Workspace&, ui::Dialogs&) override { opened.append(QStringLiteral("karaoke")); }
     QString chooseLyricsType(QWidget*) override
     {
         opened.append(QStringLiteral("lyricsType"));
