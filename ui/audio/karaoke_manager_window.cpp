@@ -5,7 +5,7 @@
 #include "audio/song_time_key.h"
 #include "core/album_model.h"
 #include "core/workspace.h"
-#include "ui/shell/command_map.h"
+#include "ui/audio/karaoke_style_window.h"
 #include "ui/shell/dialogs.h"
 #include "ui/shell/theme.h"
 
@@ -91,7 +91,7 @@ KaraokeManagerWindow::KaraokeManagerWindow(AlbumModel& model, const Workspace& w
     QPushButton* importButton = dialogButton(QStringLiteral("导入卡拉OK歌词"), body());
     connect(importButton, &QPushButton::clicked, this, [this] { importScripts(); });
     QPushButton* style = dialogButton(QStringLiteral("设置歌词"), body());
-    connect(style, &QPushButton::clicked, this, [this] { m_dialogs.message(this, comingLaterNotice); });
+    connect(style, &QPushButton::clicked, this, &KaraokeManagerWindow::editStyle);
     QPushButton* back = dialogButton(QStringLiteral("返     回"), body());
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -253,6 +253,25 @@ void KaraokeManagerWindow::showAt(qint64 positionMs)
 QString KaraokeManagerWindow::currentTime() const
 {
     return m_current->text();
+}
+
+void KaraokeManagerWindow::editStyle()
+{
+    if (m_model.karaoke.isEmpty()) {
+        m_dialogs.message(this, QStringLiteral("没有导入卡拉OK歌词文件！"));
+        return;
+    }
+    if (m_script < 0) {
+        m_dialogs.message(this, QStringLiteral("没有选中卡拉OK歌词文件！"));
+        return;
+    }
+    KaraokeStyleWindow window(m_model.karaoke[m_script], this);
+    if (window.exec() != QDialog::Accepted)
+        return;
+    m_model.karaoke[m_script] = window.style();
+    const int script = m_script;
+    rebuildList();
+    m_scripts->topLevelItem(script)->setSelected(true);  // the preview takes the new style
 }
 
 void KaraokeManagerWindow::deleteSelected()

@@ -46,6 +46,7 @@ public Q_SLOTS:
     void deleteSelected();
     void deleteAll();
     void showMatching();
+    void editStyle();
     void done(int result) override;
 
 private:

@@ -8,13 +8,16 @@
 #include "tests/ui/support/recording_dialogs.h"
 #include "audio/lyric_styles.h"
 #include "ui/audio/audio_windows.h"
+#include "audio/karaoke_style.h"
 #include "ui/audio/karaoke_manager_window.h"
+#include "ui/audio/karaoke_style_window.h"
 #include "ui/audio/lyric_settings_window.h"
 #include "ui/audio/song_preview_window.h"
 #include "ui/boards/board_area.h"
 #include "ui/boards/tile_board.h"
 #include "ui/shell/main_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QTest>
 #include <QRadioButton>
@@ -171,6 +174,23 @@ TEST(KaraokeManager, ImportsPreviewsInTimeAndDeletes)
     manager.deleteSelected();
     EXPECT_EQ(boards.dialogs.messages.last(), QStringLiteral("卡拉OK歌词已经删除！"));
     EXPECT_TRUE(boards.model.karaoke.isEmpty());
+}
+
+TEST(KaraokeStyle, TheChoicesMakeTheRow)
+{
+    KaraokeStyleRecord row;
+    applyDefaultKaraokeStyle(row);
+    KaraokeStyleWindow window(row);
+    EXPECT_EQ(window.style().bold, kw::flagTrue);
+    for (QRadioButton* button : window.findChildren<QRadioButton*>())
+        if (button->text() == QStringLiteral("繁体"))
+            button->click();
+    for (QCheckBox* box : window.findChildren<QCheckBox*>())
+        if (box->text() == QStringLiteral("粗体"))
+            box->click();
+    EXPECT_EQ(window.style().script, kw::scriptTraditional);
+    EXPECT_EQ(window.style().bold, kw::flagFalse);
+    EXPECT_EQ(window.style().highlightColorName, row.highlightColorName);
 }
 
 TEST(SongPreview, ShowsTheLineOfTheCurrentSecondInItsStyle)
