@@ -6,6 +6,7 @@
 #include "core/album_model.h"
 #include "core/workspace.h"
 #include "ui/audio/karaoke_style_window.h"
+#include "ui/widgets/form_controls.h"
 #include "ui/shell/dialogs.h"
 #include "ui/shell/theme.h"
 
@@ -79,9 +80,6 @@ KaraokeManagerWindow::KaraokeManagerWindow(AlbumModel& model, const Workspace& w
             chooseScript(m_scripts->indexOfTopLevelItem(selected.first()));
     });
     connect(m_songs, &QListWidget::currentRowChanged, this, &KaraokeManagerWindow::chooseSong);
-    for (QLabel* time : {m_total, m_current})
-        time->setFont(uiFont(15, true));
-    m_current->setStyleSheet(QStringLiteral("color: %1;").arg(theme::accent.name()));
 
     const auto button = [this](const char* caption, void (KaraokeManagerWindow::*action)()) {
         QPushButton* made = dialogButton(QString::fromUtf8(caption), body());
@@ -98,13 +96,7 @@ KaraokeManagerWindow::KaraokeManagerWindow(AlbumModel& model, const Workspace& w
     auto* left = new QGridLayout;
     left->addWidget(new QLabel(QStringLiteral("音乐"), body()), 0, 0);
     left->addWidget(m_songs, 1, 0);
-    auto* times = new QHBoxLayout;
-    times->addWidget(new QLabel(QStringLiteral("当前"), body()));
-    times->addWidget(m_current);
-    times->addStretch();
-    times->addWidget(new QLabel(QStringLiteral("总长"), body()));
-    times->addWidget(m_total);
-    left->addLayout(times, 2, 0);
+    left->addLayout(songTimesRow(body(), m_current, m_total), 2, 0);
     auto* players = new QHBoxLayout;
     QPushButton* playButton = button("播放", &KaraokeManagerWindow::play);
     playButton->setDefault(true);  // Enter plays

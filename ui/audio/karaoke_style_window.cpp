@@ -4,6 +4,7 @@
 #include "core/colour_names.h"
 #include "core/font_mapping.h"
 #include "core/keywords.h"
+#include "ui/widgets/form_controls.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -17,16 +18,6 @@
 namespace xc::ui {
 
 namespace {
-
-void fillColours(QComboBox* box, const QString& current)
-{
-    for (const NamedColour& colour : namedColours()) {
-        QPixmap swatch(14, 14);
-        swatch.fill(colourFromValue(colour.value));
-        box->addItem(QIcon(swatch), QString::fromLatin1(colour.name), QString::number(colour.value));
-    }
-    box->setCurrentText(current);
-}
 
 QString flag(bool on)
 {
@@ -66,15 +57,13 @@ private:
 };
 
 KaraokeStyleWindow::KaraokeStyleWindow(const KaraokeStyleRecord& row, QWidget* parent)
-    : FramedDialog(QStringLiteral("卡拉OK设置"), parent), m_row(row), m_lyricColour(new QComboBox(body())),
-      m_highlightColour(new QComboBox(body())), m_font(new QComboBox(body())), m_size(new QComboBox(body())),
+    : FramedDialog(QStringLiteral("卡拉OK设置"), parent), m_row(row), m_lyricColour(colourBox(body(), row.colorName)),
+      m_highlightColour(colourBox(body(), row.highlightColorName)), m_font(new QComboBox(body())), m_size(new QComboBox(body())),
       m_bold(new QCheckBox(QStringLiteral("粗体"), body())), m_italic(new QCheckBox(QStringLiteral("斜体"), body())),
       m_underline(new QCheckBox(QStringLiteral("下划线"), body())),
       m_traditional(new QRadioButton(QStringLiteral("繁体"), body())), m_sample(new Sample(*this, body()))
 {
     setObjectName(QStringLiteral("TForm48"));
-    fillColours(m_lyricColour, row.colorName);
-    fillColours(m_highlightColour, row.highlightColorName);
     m_font->addItems(storedFaceNames());
     m_font->setCurrentText(row.fontName);
     for (int size : styleFontSizes())

@@ -3,6 +3,7 @@
 #include "core/colour_names.h"
 #include "core/font_mapping.h"
 #include "core/keywords.h"
+#include "ui/widgets/form_controls.h"
 #include "ui/shell/theme.h"
 
 #include <QButtonGroup>
@@ -52,7 +53,7 @@ private:
 };
 
 LyricSettingsWindow::LyricSettingsWindow(const LyricsRecord& row, QWidget* parent)
-    : FramedDialog(QStringLiteral("歌词设置"), parent), m_style(row), m_colour(new QComboBox(body())),
+    : FramedDialog(QStringLiteral("歌词设置"), parent), m_style(row), m_colour(colourBox(body(), row.colorName)),
       m_font(new QComboBox(body())), m_size(new QComboBox(body())), m_bold(new QCheckBox(QStringLiteral("粗体"), body())),
       m_italic(new QCheckBox(QStringLiteral("斜体"), body())), m_underline(new QCheckBox(QStringLiteral("下划线"), body())),
       m_preview(new Sample(m_sample, body()))
@@ -61,15 +62,9 @@ LyricSettingsWindow::LyricSettingsWindow(const LyricsRecord& row, QWidget* paren
     LyricsRecord defaults;
     applyDefaultLyricStyle(defaults);
 
-    for (const NamedColour& colour : namedColours()) {
-        QPixmap swatch(14, 14);
-        swatch.fill(colourFromValue(colour.value));
-        m_colour->addItem(QIcon(swatch), QString::fromLatin1(colour.name), QString::number(colour.value));
-    }
     m_font->addItems(storedFaceNames());
     for (int size : styleFontSizes())
         m_size->addItem(QString::number(size));
-    m_colour->setCurrentText(row.colorName);
     m_font->setCurrentText(row.fontName);
     m_size->setCurrentText(row.fontSize);
     m_bold->setChecked(row.bold == kw::bold);

@@ -4,6 +4,7 @@
 #include "core/album_model.h"
 #include "ui/shell/dialogs.h"
 #include "ui/shell/theme.h"
+#include "ui/widgets/form_controls.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -87,9 +88,6 @@ SongPreviewWindow::SongPreviewWindow(Kind kind, const AlbumModel& model, Dialogs
     for (const LyricsRecord& lyrics : model.lyrics)
         m_lyricsList->addItem(lyrics.name);
     m_songName->setReadOnly(true);
-    for (QLabel* time : {m_total, m_current})
-        time->setFont(uiFont(15, true));
-    m_current->setStyleSheet(QStringLiteral("color: %1;").arg(theme::accent.name()));
     connect(m_songs, &QListWidget::currentRowChanged, this, &SongPreviewWindow::chooseSong);
     connect(m_lyricsList, &QListWidget::currentRowChanged, this, &SongPreviewWindow::chooseLyrics);
 
@@ -100,13 +98,7 @@ SongPreviewWindow::SongPreviewWindow(Kind kind, const AlbumModel& model, Dialogs
     side->addWidget(m_lyricsList, 3, 0);
     side->addWidget(new QLabel(QStringLiteral("正在播放"), body()), 4, 0);
     side->addWidget(m_songName, 5, 0);
-    auto* times = new QHBoxLayout;
-    times->addWidget(new QLabel(QStringLiteral("当前"), body()));
-    times->addWidget(m_current);
-    times->addStretch();
-    times->addWidget(new QLabel(QStringLiteral("总长"), body()));
-    times->addWidget(m_total);
-    side->addLayout(times, 6, 0);
+    side->addLayout(songTimesRow(body(), m_current, m_total), 6, 0);
     auto* top = new QHBoxLayout;
     top->setSpacing(16);
     top->addLayout(side);

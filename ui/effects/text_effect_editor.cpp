@@ -8,6 +8,7 @@
 #include "render/start_picture.h"
 #include "ui/shell/dialogs.h"
 #include "ui/shell/theme.h"
+#include "ui/widgets/form_controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -112,7 +113,7 @@ private:
 TextEffectEditor::TextEffectEditor(AlbumModel& model, const Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     : FramedDialog(QStringLiteral("文字特效"), parent), m_model(model), m_dialogs(dialogs), m_effects(model.textEffects),
       m_text(new QLineEdit(TextEffectDraft().text, body())), m_minute(new QComboBox(body())), m_second(new QComboBox(body())),
-      m_motions(new QListWidget(body())), m_colour(new QComboBox(body())), m_font(new QComboBox(body())),
+      m_motions(new QListWidget(body())), m_colour(colourBox(body(), TextEffectDraft().colorName)), m_font(new QComboBox(body())),
       m_size(new QComboBox(body())), m_bold(new QCheckBox(QStringLiteral("粗体"), body())),
       m_italic(new QCheckBox(QStringLiteral("斜体"), body())), m_underline(new QCheckBox(QStringLiteral("下划线"), body())),
       m_list(new QTreeWidget(body())),
@@ -196,12 +197,6 @@ QWidget* TextEffectEditor::buildChoices()
     m_motions->addItems(motionNames());
     m_motions->setCurrentRow(0);
     m_motions->setFixedHeight(150);
-    for (const NamedColour& colour : namedColours()) {
-        QPixmap swatch(14, 14);
-        swatch.fill(colourFromValue(colour.value));
-        m_colour->addItem(QIcon(swatch), QString::fromLatin1(colour.name), QString::number(colour.value));
-    }
-    m_colour->setCurrentText(defaults.colorName);
     m_font->addItems(storedFaceNames());
     m_font->setCurrentText(defaults.fontName);
     m_size->addItems(fontSizeEntries());
