@@ -112,6 +112,12 @@ shot text_effects 2
 stop_app
 start_app "$PWD/build/bin/yinyuegeci/甜蜜蜜.mp3" "$PWD/build/bin/yinyuegeci/甜蜜蜜.lrc" "$PWD/build/bin/yinyuegeci/甜蜜蜜.ksc"
 sleep 4
+xdotool mousemove $((wx + 333)) $((wy + 658)) click 1  # 音乐区域: the song, bound to its lyrics
+xdotool mousemove $((wx + 175 + 85)) $((wy + 60 + 32 + 85)) click 1
+xdotool mousemove $((wx + 263)) $((wy + 77)) click 1  # 列表: the binding in the list
+shot music_board 1
+xdotool mousemove $((wx + 203)) $((wy + 77)) click 1  # 图标
+xdotool mousemove $((wx + 440)) $((wy + 658)) click 1  # 歌词区域
 xdotool mousemove $((wx + 175 + 85)) $((wy + 60 + 32 + 85)) click 1
 shot lyrics_board 1
 xdotool click --repeat 2 --delay 80 1
