@@ -4,6 +4,7 @@
 #include "core/file_ops.h"
 #include "core/workspace.h"
 #include "photos/photo_fitting.h"
+#include "render/start_picture.h"
 #include "templates/materialisation.h"
 
 #include <QFile>
@@ -83,6 +84,16 @@ Status PhotoPreviewArea::writeStartPicture(const QImage& picture) const
         return written;
     QFile::remove(path);
     return QFile::rename(temporary, path) ? Status::success() : fileNotWritten(path);
+}
+
+Status PhotoPreviewArea::writeDesignedStartPicture(QSize size) const
+{
+    const Result<QImage> designed = StartPicture::designed(m_workspace, size);
+    if (designed.ok())
+        return writeStartPicture(designed.value());
+    QImage black(size, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    return writeStartPicture(black);
 }
 
 void PhotoPreviewArea::remove() const

@@ -30,6 +30,9 @@ public:
     Status prepare(const AlbumModel& model, qsizetype row);
     // The picture the next movie opens from: "pic/picture_0" + ext2.
     Status writeStartPicture(const QImage& picture) const;
+    // The album's designed start picture at `size` as the picture the next movie opens from;
+    // black when the designed one cannot be read, so the preview still plays.
+    Status writeDesignedStartPicture(QSize size) const;
     // Removes the whole preview area.
     void remove() const;
 

@@ -2,23 +2,22 @@
 
 #include "core/album_model.h"
 #include "media/flash_template_player.h"
-#include "render/start_picture.h"
 #include "ui/widgets/item_texts.h"
 #include "ui/shell/dialogs.h"
 #include "ui/shell/theme.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace xc::ui {
 
 namespace {
 
-// How long the closing movie may take to read its start picture before the preview stops.
+// How long the closing movie may take to read its start picture before the preview gives up.
 constexpr int closingReadyTimeoutMs = 5000;
 
 QLabel* fieldValue(const QString& text, QWidget* parent)
@@ -75,8 +74,7 @@ void TemplatePreviewWindow::open(QWidget* parent, AlbumModel& model, const Works
 TemplatePreviewWindow::TemplatePreviewWindow(const AlbumModel& model, const Workspace& workspace, Dialogs& dialogs,
                                              qsizetype row, QWidget* parent)
     : FramedDialog(QStringLiteral("相片使用效果预览"), parent), m_model(model), m_dialogs(dialogs), m_row(row),
-      m_area(workspace, model.settings), m_canvas(new Canvas(m_picture, body())),
-      m_play(dialogButton(QStringLiteral("播放"), body())), m_stop(dialogButton(QStringLiteral("停止"), body()))
+      m_area(workspace, model.settings), m_canvas(new Canvas(m_picture, body()))
 {
     const PhotoRecord& photo = model.photos[row];
     auto* fields = new QGridLayout;
@@ -96,28 +94,38 @@ TemplatePreviewWindow::TemplatePreviewWindow(const AlbumModel& model, const Work
     }
     fields->setColumnStretch(9, 1);
 
+    QPushButton* play = dialogButton(QStringLiteral("播放"), body());
+    QPushButton* stop = dialogButton(QStringLiteral("停止"), body());
     QPushButton* back = dialogButton(QStringLiteral("返回"), body());
-    connect(m_play, &QPushButton::clicked, this, &TemplatePreviewWindow::play);
-    connect(m_stop, &QPushButton::clicked, this, &TemplatePreviewWindow::stop);
+    connect(play, &QPushButton::clicked, this, &TemplatePreviewWindow::play);
+    connect(stop, &QPushButton::clicked, this, &TemplatePreviewWindow::stop);
     connect(back, &QPushButton::clicked, this, &TemplatePreviewWindow::back);
     bodyLayout()->addLayout(fields);
     bodyLayout()->addWidget(m_canvas, 0, Qt::AlignHCenter);
-    bodyLayout()->addLayout(buttonRow({m_play, m_stop, back}));
+    bodyLayout()->addLayout(buttonRow({play, stop, back}));
 
+    // Frames are due by the clock, so the ticks must not drift by the timer's coarse slack.
+    m_ticker.setTimerType(Qt::PreciseTimer);
     connect(&m_ticker, &QTimer::timeout, this, &TemplatePreviewWindow::onTick);
+    m_closingWait.setSingleShot(true);
+    m_closingWait.setInterval(closingReadyTimeoutMs);
+    connect(&m_closingWait, &QTimer::timeout, this, [this] {
+        fail(QStringLiteral("结尾模板没有读取开始画面：%1").arg(m_area.closingMoviePath()));
+    });
 }
 
 TemplatePreviewWindow::~TemplatePreviewWindow()
 {
+    // No tick or wait may reach the player once it is gone.
     m_ticker.stop();
+    m_closingWait.stop();
     m_player.reset();
 }
 
 void TemplatePreviewWindow::showEvent(QShowEvent* event)
 {
     FramedDialog::showEvent(event);
-    if (!m_prepared) {
-        m_prepared = true;
+    if (m_phase == Phase::Preparing && !m_player) {
         // Prepared once the window is on screen, so the user sees it open at once.
         QTimer::singleShot(0, this, &TemplatePreviewWindow::prepare);
     }
@@ -125,6 +133,9 @@ void TemplatePreviewWindow::showEvent(QShowEvent* event)
 
 void TemplatePreviewWindow::prepare()
 {
+    // Closed before its turn came: nothing to prepare, and no area to leave behind.
+    if (m_phase != Phase::Preparing || m_player || !isVisible())
+        return;
     const Status prepared = m_area.prepare(m_model, m_row);
     if (!prepared.ok()) {
         fail(prepared.error());
@@ -132,10 +143,7 @@ void TemplatePreviewWindow::prepare()
     }
     // The host paints at the screen's density so the preview is as sharp as the screen.
     m_player = std::make_unique<FlashTemplatePlayer>(PhotoPreviewArea::previewSize * devicePixelRatioF());
-    connect(m_player.get(), &FlashTemplatePlayer::FSCommand, this, [this](const QString& command) {
-        if (command == movie::startPictureCommand)
-            m_closingReady = true;
-    });
+    connect(m_player.get(), &FlashTemplatePlayer::FSCommand, this, &TemplatePreviewWindow::onMovieCommand);
     play();
 }
 
@@ -148,13 +156,15 @@ void TemplatePreviewWindow::fail(const QString& message)
 
 bool TemplatePreviewWindow::load(const QString& moviePath)
 {
+    // A movie that cannot be played, a wrong template marker included, ends the preview only.
     const Status loaded = m_player->Movie(moviePath);
     if (!loaded.ok()) {
-        fail(loaded.error());
+        fail(QStringLiteral("模板无法载入：%1").arg(loaded.error()));
         return false;
     }
     m_player->SetVariable(QStringLiteral("xc_alpha"), QStringLiteral("0"));
     m_player->FrameNum(0);
+    m_player->Stop();
     return true;
 }
 
@@ -164,20 +174,20 @@ void TemplatePreviewWindow::play()
         return;
     stop();
     // Every play starts over from the album's start picture and the first template frame.
-    const Result<QImage> start = StartPicture::designed(m_area.workspace(), QSize(1920, 1080));
-    QImage opening = start.ok() ? start.value() : QImage(1920, 1080, QImage::Format_RGB32);
-    if (!start.ok())
-        opening.fill(Qt::black);
-    if (Status written = m_area.writeStartPicture(opening); !written.ok()) {
+    if (Status written = m_area.writeDesignedStartPicture(m_player->hostSize()); !written.ok()) {
         fail(written.error());
         return;
     }
-    if (!load(m_area.instanceMoviePath()))
-        return;
-    m_phase = Phase::Template;
+    if (load(m_area.instanceMoviePath()))
+        startPlaying(Phase::Template);
+}
+
+void TemplatePreviewWindow::startPlaying(Phase phase)
+{
+    m_phase = phase;
     m_frame = -1;
     m_clock.start();
-    m_ticker.start(int(1000 / m_player->frameRate()));
+    m_ticker.start(qRound(1000 / m_player->frameRate()));
     onTick();
 }
 
@@ -194,10 +204,13 @@ void TemplatePreviewWindow::onTick()
 {
     if (m_phase != Phase::Template && m_phase != Phase::Closing)
         return;
-    // The movie keeps its own speed: the frame follows the clock, skipping frames when painting lags.
-    const int due = int(m_clock.elapsed() * m_player->frameRate() / 1000);
+    // The movie keeps its own speed: the frame follows the clock, skipping frames when painting
+    // lags and waiting when a tick comes early.
     const int last = m_player->TotalFrames() - 1;
-    showFrame(std::min(std::max(due, m_frame + 1), last));
+    const int due = std::min(int(m_clock.elapsed() * m_player->frameRate() / 1000), last);
+    if (due <= m_frame)
+        return;
+    showFrame(due);
     if (m_frame < last)
         return;
     if (m_phase == Phase::Template)
@@ -217,28 +230,22 @@ void TemplatePreviewWindow::startClosing()
         fail(written.error());
         return;
     }
-    m_closingReady = false;
-    if (!load(m_area.closingMoviePath()))
+    if (load(m_area.closingMoviePath()))
+        m_closingWait.start();  // the movie's "picture_0" or the time limit, whichever comes first
+}
+
+void TemplatePreviewWindow::onMovieCommand(const QString& command)
+{
+    if (command != movie::startPictureCommand || m_phase != Phase::WaitingForClosing)
         return;
-    QElapsedTimer waited;
-    waited.start();
-    while (!m_closingReady && m_phase == Phase::WaitingForClosing && waited.elapsed() < closingReadyTimeoutMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    if (m_phase != Phase::WaitingForClosing)
-        return;  // stopped or closed while waiting
-    if (!m_closingReady) {
-        stop();
-        return;
-    }
-    m_phase = Phase::Closing;
-    m_frame = -1;
-    m_clock.start();
-    m_ticker.start();
+    m_closingWait.stop();
+    startPlaying(Phase::Closing);
 }
 
 void TemplatePreviewWindow::stop()
 {
     m_ticker.stop();
+    m_closingWait.stop();
     if (m_phase != Phase::Preparing)
         m_phase = Phase::Stopped;
 }

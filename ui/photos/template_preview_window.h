@@ -9,9 +9,6 @@
 
 #include <memory>
 
-class QLabel;
-class QPushButton;
-
 namespace xc {
 struct AlbumModel;
 class FlashTemplatePlayer;
@@ -54,8 +51,10 @@ private:
 
     void prepare();
     bool load(const QString& moviePath);
+    void startPlaying(Phase phase);
     void onTick();
     void startClosing();
+    void onMovieCommand(const QString& command);
     void showFrame(int frame);
     void fail(const QString& message);
 
@@ -65,15 +64,12 @@ private:
     PhotoPreviewArea m_area;
     std::unique_ptr<FlashTemplatePlayer> m_player;
     Canvas* m_canvas;
-    QPushButton* m_play;
-    QPushButton* m_stop;
     QTimer m_ticker;
+    QTimer m_closingWait;
     QElapsedTimer m_clock;
     QImage m_picture;
     Phase m_phase = Phase::Preparing;
     int m_frame = -1;
-    bool m_prepared = false;
-    bool m_closingReady = false;
 };
 
 }  // namespace xc::ui
