@@ -7,6 +7,9 @@ namespace xc::ui {
 
 BoardLayout layOutTiles(int count, QSize tile, QSize outer)
 {
+    // The tile size is read from the settings' text, which may not be a positive number; one
+    // pixel is the least a tile is, so the column count never divides by zero.
+    tile = tile.expandedTo(QSize(1, 1));
     BoardLayout layout;
     const int innerWidth = outer.width() - board::capSize.width();
     layout.columns = innerWidth / (tile.width() + board::gap);
@@ -49,7 +52,7 @@ int innerTopForBar(const ScrollBarLayout& bar, int barTop)
         return 0;
     const int clamped = std::clamp(barTop, 0, bar.travel);
     // The free space below the bar, scaled to the range: 0 at the top, −range at the bottom.
-    return (bar.travel - clamped) * bar.range / bar.travel - bar.range;
+    return int(qint64(bar.travel - clamped) * bar.range / bar.travel) - bar.range;
 }
 
 int barTopForInner(const ScrollBarLayout& bar, int innerTop)
@@ -57,7 +60,7 @@ int barTopForInner(const ScrollBarLayout& bar, int innerTop)
     if (bar.travel <= 0 || bar.range <= 0)
         return 0;
     const int scrolled = std::clamp(-innerTop, 0, bar.range);
-    return scrolled * bar.travel / bar.range;
+    return int(qint64(scrolled) * bar.travel / bar.range);
 }
 
 int dropTarget(const QList<QPoint>& homes, int dragged, QPoint draggedTopLeft)

@@ -68,7 +68,7 @@ TileBoard::TileBoard(QWidget* parent) : QWidget(parent)
 
 void TileBoard::setTileSize(QSize size)
 {
-    m_tileSize = size;
+    m_tileSize = size.expandedTo(QSize(1, 1));  // as the layout takes it
     arrange();
 }
 

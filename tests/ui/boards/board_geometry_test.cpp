@@ -19,6 +19,13 @@ TEST(BoardGeometry, TilesFillRowsOfWholeColumns)
     const BoardLayout narrow = layOutTiles(3, QSize(180, 180), QSize(150, 500));
     EXPECT_EQ(narrow.columns, 0);
     EXPECT_EQ(narrow.tileHomes[2].y(), 10);  // no room for a column: one row
+
+    // Settings text that is no positive number gives tiles of one pixel.
+    for (const QSize tile : {QSize(0, 0), QSize(-20, -20)}) {
+        const BoardLayout degenerate = layOutTiles(3, tile, QSize(614, 500));
+        EXPECT_EQ(degenerate.columns, 600 / 21);
+        EXPECT_EQ(degenerate.tileHomes[2], QPoint(2 * 21 + 10, 10));
+    }
 }
 
 TEST(BoardGeometry, ScrollBarMapsItsTravelOntoTheRange)

@@ -1,5 +1,6 @@
 #include "ui/boards/tile_board.h"
 
+#include <QDir>
 #include <QImage>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -57,6 +58,63 @@ TEST(TileBoard, DraggingATileOntoAnotherReportsTheDrop)
         EXPECT_EQ(drops[0][1].toInt(), c.target) << c.offset.x() << "," << c.offset.y();
         EXPECT_EQ(shown.board.selectedIndex(), 0);
     }
+}
+
+TEST(TileBoard, APointerLeavingTheBoardLeavesTheTileWhereItWasAndTheReleaseStillDrops)
+{
+    ShownBoard shown(6);
+    QSignalSpy drops(&shown.board, &TileBoard::tilesDropped);
+    const QPoint press = shown.board.tileRect(0).center();
+    const QPoint nearTileOne = press + shown.board.tileRect(1).topLeft() - shown.board.tileRect(0).topLeft() + QPoint(40, 0);
+    QTest::mouseMove(&shown.board, press);
+    QTest::mousePress(&shown.board, Qt::LeftButton, {}, press);
+    QTest::mouseMove(&shown.board, (press + nearTileOne) / 2);
+    QTest::mouseMove(&shown.board, nearTileOne);
+    // Up into the strip above the board's top 22 pixels: the tile no longer follows, even back down.
+    const QPoint above(nearTileOne.x(), 10);
+    QTest::mouseMove(&shown.board, above);
+    QTest::mouseMove(&shown.board, shown.board.tileRect(4).center());
+    QTest::mouseRelease(&shown.board, Qt::LeftButton, {}, shown.board.tileRect(4).center());
+    ASSERT_EQ(drops.size(), 1);
+    EXPECT_EQ(drops[0][1].toInt(), 1);
+}
+
+TEST(TileBoard, AfterADoubleClickPressesWaitForThePointerToMoveOverATile)
+{
+    ShownBoard shown(6);
+    QSignalSpy opened(&shown.board, &TileBoard::tileDoubleClicked);
+    const QPoint first = shown.board.tileRect(0).center();
+    QTest::mouseMove(&shown.board, first);
+    QTest::mouseClick(&shown.board, Qt::LeftButton, {}, first);  // a double click's first click
+    QTest::mouseDClick(&shown.board, Qt::LeftButton, {}, first);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened[0][0].toInt(), 0);
+
+    const QPoint other = shown.board.tileRect(2).center();
+    QTest::mousePress(&shown.board, Qt::LeftButton, {}, other);
+    QTest::mouseRelease(&shown.board, Qt::LeftButton, {}, other);
+    EXPECT_EQ(shown.board.selectedIndex(), 0);
+
+    QTest::mouseMove(&shown.board, other);
+    QTest::mouseClick(&shown.board, Qt::LeftButton, {}, other);
+    EXPECT_EQ(shown.board.selectedIndex(), 2);
+}
+
+TEST(TileBoard, ReloadingThumbnailsShowsFilesThatChangedNames)
+{
+    ShownBoard shown(2);
+    const auto colourAt = [&shown](int tile) { return shown.board.grab().toImage().pixelColor(shown.board.tileRect(tile).center()); };
+    const QColor first = colourAt(0);
+    const QColor second = colourAt(1);
+    ASSERT_NE(first, second);
+    // What a drop does on disk: the two thumbnails exchange names.
+    QDir folder(shown.folder.path());
+    ASSERT_TRUE(folder.rename(QStringLiteral("tp_slt_1_1.bmp"), QStringLiteral("parked.bmp")));
+    ASSERT_TRUE(folder.rename(QStringLiteral("tp_slt_1_2.bmp"), QStringLiteral("tp_slt_1_1.bmp")));
+    ASSERT_TRUE(folder.rename(QStringLiteral("parked.bmp"), QStringLiteral("tp_slt_1_2.bmp")));
+    shown.board.reloadThumbnails();
+    EXPECT_EQ(colourAt(0), second);
+    EXPECT_EQ(colourAt(1), first);
 }
 
 TEST(TileBoard, AClickSelectsWithoutADrop)
