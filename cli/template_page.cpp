@@ -3,6 +3,8 @@
 #include "cli/template_frames.h"
 #include "core/album_model.h"
 #include "core/file_ops.h"
+#include "core/keywords.h"
+#include "templates/classification.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +31,8 @@ h2 { font-size: 18px; color: #e8a84a; font-weight: 600; margin: 18px 0 12px; }
 .card img { display: block; width: 100%; aspect-ratio: 16 / 9; object-fit: cover; background: #1e2024; }
 .card div { padding: 10px 14px 12px; }
 .card b { display: block; font-size: 15px; }
-.card small { color: #a8aaae; }
+.card small { display: block; color: #a8aaae; }
+.slot { display: inline-block; margin: 8px 4px 0 0; padding: 1px 7px; border: 1px solid #e8a84a; border-radius: 9px; color: #e8a84a; font-size: 12px; }
 .broken { padding: 40px 14px; color: #ff8a80; }
 footer { color: #7d8086; padding: 8px 40px 30px; font-size: 13px; }
 )";
@@ -37,9 +40,21 @@ footer { color: #7d8086; padding: 8px 40px 30px; font-size: 13px; }
 struct Card {
     QString title;
     QString subtitle;
-    QString picture;  // file name beside the page; empty when the movie could not be played
+    QStringList slotOrientations;  // one per photo, in the order the template fills them
+    QString picture;               // file name beside the page; empty when the movie could not be played
     QString error;
 };
+
+QString orientationText(const QString& keyword)
+{
+    if (keyword == kw::slotLandscape)
+        return QStringLiteral("横");
+    if (keyword == kw::slotPortrait)
+        return QStringLiteral("竖");
+    if (keyword == kw::slotEither)
+        return QStringLiteral("横竖皆可");
+    return keyword;
+}
 
 QString cardHtml(const Card& card)
 {
@@ -47,8 +62,11 @@ QString cardHtml(const Card& card)
                                 ? QStringLiteral("<p class=\"broken\">%1</p>").arg(card.error.toHtmlEscaped())
                                 : QStringLiteral("<img src=\"%1\" alt=\"%2\" loading=\"lazy\">")
                                       .arg(card.picture.toHtmlEscaped(), card.title.toHtmlEscaped());
-    return QStringLiteral("<article class=\"card\">%1<div><b>%2</b><small>%3</small></div></article>\n")
-        .arg(picture, card.title.toHtmlEscaped(), card.subtitle.toHtmlEscaped());
+    QString slotTags;
+    for (const QString& orientation : card.slotOrientations)
+        slotTags += QStringLiteral("<span class=\"slot\">%1</span>").arg(orientationText(orientation).toHtmlEscaped());
+    return QStringLiteral("<article class=\"card\">%1<div><b>%2</b><small>%3</small>%4</div></article>\n")
+        .arg(picture, card.title.toHtmlEscaped(), card.subtitle.toHtmlEscaped(), slotTags);
 }
 
 QString sectionHtml(const QString& title, const QList<Card>& cards)
@@ -66,6 +84,7 @@ Card cardFor(const TemplateRecord& record, const QHash<QString, Card>& pictures)
     Card card = pictures.value(record.package);
     card.title = record.category;
     card.subtitle = QStringLiteral("%1 · %2 张相片").arg(record.kind, record.photoCount);
+    card.slotOrientations = parseSlotList(record.slotOrientations);
     return card;
 }
 

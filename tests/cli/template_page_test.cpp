@@ -21,7 +21,8 @@ TEST(CliTemplatePage, ListsEveryTemplateWithItsPicture)
     TestTree tree(TestTree::Contents::BuiltDataTree);
     const CliRun list = runCli({"templates", "--json", "--app-dir", tree.workspace().appDir()});
     ASSERT_EQ(list.exitCode, 0) << list.err.toStdString();
-    const QJsonArray catalogue = QJsonDocument::fromJson(list.out).object().value("catalogue").toArray();
+    const QJsonObject lists = QJsonDocument::fromJson(list.out).object();
+    const QJsonArray catalogue = lists.value("catalogue").toArray();
 
     const QString folder = tree.path("page");
     const CliRun run = runCli({"templates", "--page", folder, "--app-dir", tree.workspace().appDir()}, 600000);
@@ -35,6 +36,12 @@ TEST(CliTemplatePage, ListsEveryTemplateWithItsPicture)
         EXPECT_EQ(picture.size(), QSize(480, 270)) << package.toStdString();
     }
     EXPECT_TRUE(QImage(folder + "/wj_1.jpg").size() == QSize(480, 270));
+    // Every card shows one tag per photo it takes; a template listed in two classes has two cards.
+    int photos = 0;
+    for (const char* name : {"landscape", "portrait", "advanced"})
+        for (const QJsonValue& value : lists.value(name).toArray())
+            photos += value.toObject().value("photoCount").toString().toInt();
+    EXPECT_EQ(html.count("class=\"slot\""), photos);
     EXPECT_FALSE(html.contains("http")) << "the page must work offline";
 }
 
