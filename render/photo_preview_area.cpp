@@ -77,13 +77,7 @@ Status PhotoPreviewArea::prepare(const AlbumModel& model, qsizetype row)
 
 Status PhotoPreviewArea::writeStartPicture(const QImage& picture) const
 {
-    const QString path = m_root + QStringLiteral("pic/picture_0") + m_settings.ext2;
-    const QString temporary = m_root + QStringLiteral("pic/picture_0") + m_settings.ext5;
-    // Written whole under a working name first, so a movie never reads half a picture.
-    if (Status written = writeFittedPhoto(picture, temporary); !written.ok())
-        return written;
-    QFile::remove(path);
-    return QFile::rename(temporary, path) ? Status::success() : fileNotWritten(path);
+    return StartPicture(m_root + QStringLiteral("pic/"), m_settings).write(picture);
 }
 
 Status PhotoPreviewArea::writeDesignedStartPicture(QSize size) const

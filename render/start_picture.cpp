@@ -16,8 +16,13 @@ const QString designedStartPicture = QStringLiteral("smxcwjj/pictures/start.jpg"
 }  // namespace
 
 StartPicture::StartPicture(const Workspace& workspace, const AlbumSettings& settings)
-    : m_path(workspace.path(paths::exchangePictures + QStringLiteral("picture_0") + settings.ext2)),
-      m_temporaryPath(workspace.path(paths::exchangePictures + QStringLiteral("picture_0") + settings.ext5))
+    : StartPicture(workspace.path(paths::exchangePictures), settings)
+{
+}
+
+StartPicture::StartPicture(const QString& pictureFolder, const AlbumSettings& settings)
+    : m_path(pictureFolder + QStringLiteral("picture_0") + settings.ext2),
+      m_temporaryPath(pictureFolder + QStringLiteral("picture_0") + settings.ext5)
 {
 }
 

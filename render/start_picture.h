@@ -16,6 +16,9 @@ class Workspace;
 class StartPicture {
 public:
     StartPicture(const Workspace& workspace, const AlbumSettings& settings);
+    // The start picture of movies played from another folder laid out like the work area (the
+    // single-photo preview): `pictureFolder` + "picture_0" + ext2.
+    StartPicture(const QString& pictureFolder, const AlbumSettings& settings);
 
     // The designed start picture: "smxcwjj/pictures/start.jpg", scaled to the canvas when it has
     // another size. Fails when it cannot be read (the render then starts from black).

@@ -13,9 +13,9 @@
 #include "ui/audio/song_preview_window.h"
 #include "ui/boards/board_area.h"
 #include "ui/boards/tile_board.h"
-#include "ui/photos/photo_import_window.h"
 #include "ui/shell/dialogs.h"
 #include "ui/shell/hint_window.h"
+#include "ui/shell/import_window.h"
 #include "ui/shell/side_panel.h"
 #include "ui/widgets/item_texts.h"
 
@@ -130,7 +130,7 @@ void AudioBoardController::addFiles(const QStringList& files)
     }
     if (chosen.isEmpty())
         return;
-    const Status imported = PhotoImportWindow::run(
+    const Status imported = ImportWindow::run(
         m_window,
         [&](Progress& progress) {
             return isMusic() ? importMusic(m_model, m_workspace, chosen, progress) : importLyrics(m_model, m_workspace, chosen, progress);

@@ -19,7 +19,6 @@ class BindWindow : public FramedDialog {
 public:
     BindWindow(const ListViewRows& rows, const QString& noSelectionNotice, Dialogs& dialogs, QWidget* parent = nullptr);
     int picked() const { return m_picked; }
-    QTreeWidget* list() const { return m_list; }
 
 private:
     QTreeWidget* m_list;

@@ -99,17 +99,12 @@ KaraokeStyleWindow::KaraokeStyleWindow(const KaraokeStyleRecord& row, QWidget* p
         connect(box, &QCheckBox::toggled, this, refresh);
     connect(m_traditional, &QRadioButton::toggled, this, refresh);
 
-    QPushButton* ok = dialogButton(QStringLiteral("确定"), body());
-    QPushButton* cancel = dialogButton(QStringLiteral("取消"), body());
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* top = new QHBoxLayout;
     top->setSpacing(16);
     top->addLayout(form);
     top->addWidget(m_sample, 0, Qt::AlignTop);
     bodyLayout()->addLayout(top);
-    bodyLayout()->addLayout(buttonRow({ok, cancel}));
+    bodyLayout()->addLayout(okCancelRow());
 }
 
 KaraokeStyleRecord KaraokeStyleWindow::style() const

@@ -22,13 +22,6 @@ namespace {
 constexpr QSize samplePanel(513, 289);
 const QString sampleText = QStringLiteral("此处歌词内容");
 
-QPushButton* resetButton(QWidget* parent)
-{
-    auto* button = new QPushButton(QStringLiteral("默认"), parent);
-    button->setFixedWidth(52);
-    return button;
-}
-
 }  // namespace
 
 // A frame-shaped stage with the sample line where the style puts it.
@@ -128,17 +121,12 @@ LyricSettingsWindow::LyricSettingsWindow(const LyricsRecord& row, QWidget* paren
     for (QCheckBox* box : {m_bold, m_italic, m_underline})
         connect(box, &QCheckBox::toggled, this, &LyricSettingsWindow::readChoices);
 
-    QPushButton* ok = dialogButton(QStringLiteral("确定"), body());
-    QPushButton* cancel = dialogButton(QStringLiteral("取消"), body());
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* top = new QHBoxLayout;
     top->setSpacing(16);
     top->addLayout(form);
     top->addWidget(m_preview);
     bodyLayout()->addLayout(top);
-    bodyLayout()->addLayout(buttonRow({ok, cancel}));
+    bodyLayout()->addLayout(okCancelRow());
     readChoices();
 }
 

@@ -53,13 +53,6 @@ QImage albumPicture(const Workspace& workspace)
     return picture.ok() ? picture.value() : QImage();
 }
 
-QPushButton* resetButton(QWidget* parent)
-{
-    auto* button = new QPushButton(QStringLiteral("默认"), parent);
-    button->setFixedWidth(52);
-    return button;
-}
-
 }  // namespace
 
 // The preview surface: an album picture with the sample caption, or the moving captions while a

@@ -5,10 +5,10 @@
 #include "core/keywords.h"
 #include "photos/photo_deletion.h"
 #include "photos/photo_import.h"
-#include "ui/photos/photo_import_window.h"
 #include "ui/photos/refill_windows.h"
 #include "ui/photos/template_preview_window.h"
 #include "ui/shell/dialogs.h"
+#include "ui/shell/import_window.h"
 
 #include <QApplication>
 
@@ -56,7 +56,7 @@ void PhotoWorkflow::addPhotos(const QStringList& files)
     const QStringList chosen = files.isEmpty() ? m_dialogs.openPhotoFiles(m_parentWindow) : files;
     if (chosen.isEmpty())
         return;
-    const Status imported = PhotoImportWindow::run(m_parentWindow, [&](Progress& progress) {
+    const Status imported = ImportWindow::run(m_parentWindow, [&](Progress& progress) {
         return importPhotos(m_model, m_workspace, chosen, progress, m_random);
     });
     if (!succeeded(imported))

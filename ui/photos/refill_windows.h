@@ -50,7 +50,6 @@ class ManualRefillWindow : public FramedDialog {
     Q_OBJECT
 public:
     ManualRefillWindow(const ListViewRows& candidates, Dialogs& dialogs, RefillActions actions, QWidget* parent = nullptr);
-    QTreeWidget* candidateList() const { return m_list; }
 
 private:
     void refillWithSelected();

@@ -23,8 +23,6 @@ class OutputSizeWindow : public FramedDialog {
 public:
     OutputSizeWindow(const QString& kind, QWidget* parent = nullptr);
     OutputChoice choice() const;
-    QListWidget* sizeList() const { return m_sizes; }
-    QListWidget* formatList() const { return m_formats; }
 
 private:
     void showChoice();

@@ -7,11 +7,6 @@
 
 namespace xc::ui {
 
-QString photoFileFilter()
-{
-    return QStringLiteral("添加相片文件(JPG) (*.jpg *.JPG *.jpeg *.JPEG)");
-}
-
 void Dialogs::message(QWidget* parent, const QString& text)
 {
     MessageWindow window(text, parent);
@@ -24,17 +19,10 @@ bool Dialogs::confirm(QWidget* parent, const QString& title, const QString& text
     return window.exec() == QDialog::Accepted;
 }
 
-QStringList Dialogs::openPhotoFiles(QWidget* parent)
-{
-    return QFileDialog::getOpenFileNames(parent, QStringLiteral("添加相片"), QString(), photoFileFilter());
-}
-
-QString Dialogs::openPhotoFile(QWidget* parent)
-{
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("添加相片"), QString(), photoFileFilter());
-}
-
 namespace {
+
+const QString photoCaption = QStringLiteral("添加相片");
+const QString photoFilter = QStringLiteral("添加相片文件(JPG)|*.jpg;*.jpeg;");
 
 // "description|pattern" as the file dialogs read it; upper-case names count too on this platform.
 QString dialogFilter(const QString& filter)
@@ -50,6 +38,16 @@ QString dialogFilter(const QString& filter)
 }
 
 }  // namespace
+
+QStringList Dialogs::openPhotoFiles(QWidget* parent)
+{
+    return openFiles(parent, photoCaption, photoFilter, {});
+}
+
+QString Dialogs::openPhotoFile(QWidget* parent)
+{
+    return QFileDialog::getOpenFileName(parent, photoCaption, QString(), dialogFilter(photoFilter));
+}
 
 QStringList Dialogs::openFiles(QWidget* parent, const QString& caption, const QString& filter, const QString& preset)
 {

@@ -27,7 +27,4 @@ public:
     virtual QString saveFile(QWidget* parent, const QString& caption, const QString& filter);
 };
 
-// The filter of the photo open dialogs; upper-case names count too on this platform.
-QString photoFileFilter();
-
 }  // namespace xc::ui

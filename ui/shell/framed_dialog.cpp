@@ -36,6 +36,16 @@ QHBoxLayout* buttonRow(const QList<QPushButton*>& buttons)
     return row;
 }
 
+QHBoxLayout* FramedDialog::okCancelRow(const QString& okCaption)
+{
+    QPushButton* ok = dialogButton(okCaption, m_body);
+    QPushButton* cancel = dialogButton(QStringLiteral("取消"), m_body);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    return buttonRow({ok, cancel});
+}
+
 QVBoxLayout* FramedDialog::bodyLayout()
 {
     if (auto* existing = qobject_cast<QVBoxLayout*>(m_body->layout()))

@@ -23,6 +23,8 @@ public:
     QWidget* body() const { return m_body; }
     // The body's column of controls, made on first use.
     QVBoxLayout* bodyLayout();
+    // `okCaption` (the default button, accepting) and "取消" (rejecting) at the right edge.
+    QHBoxLayout* okCancelRow(const QString& okCaption = QStringLiteral("确定"));
     // The picture the close button shows now (for tests and painting).
     FramePiece closePiece() const { return m_closePiece; }
 

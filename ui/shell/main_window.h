@@ -51,7 +51,6 @@ public:
     HintButton* commandButton(Command command) const;
     BoardArea* boardArea(BoardKind board) const;
     SidePanel* sidePanel() const { return m_sidePanel; }
-    HintWindow* generalHint() const { return m_hint; }
     PhotoBoardController* photoBoard() const { return m_photoBoard; }
     RenderLauncher& renderLauncher() const { return *m_renderLauncher; }
     AudioBoardController* audioBoard(BoardKind board) const;

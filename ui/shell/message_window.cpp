@@ -43,13 +43,8 @@ QString MessageWindow::text() const
 ConfirmWindow::ConfirmWindow(const QString& title, const QString& text, const QString& okCaption, QWidget* parent)
     : FramedDialog(title, parent)
 {
-    auto* ok = dialogButton(okCaption, body());
-    auto* cancel = dialogButton(QStringLiteral("取消"), body());
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     bodyLayout()->addWidget(noticeLabel(text, body()));
-    bodyLayout()->addLayout(buttonRow({ok, cancel}));
+    bodyLayout()->addLayout(okCancelRow(okCaption));
     setMinimumWidth(340);
 }
 

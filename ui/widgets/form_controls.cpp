@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 
 namespace xc::ui {
 
@@ -20,6 +21,13 @@ QComboBox* colourBox(QWidget* parent, const QString& current)
     }
     box->setCurrentText(current);
     return box;
+}
+
+QPushButton* resetButton(QWidget* parent)
+{
+    auto* button = new QPushButton(QStringLiteral("默认"), parent);
+    button->setFixedWidth(52);
+    return button;
 }
 
 QHBoxLayout* songTimesRow(QWidget* parent, QLabel* current, QLabel* total)

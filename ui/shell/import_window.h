@@ -11,10 +11,11 @@ class QProgressBar;
 
 namespace xc::ui {
 
-// The small window that shows a photo job's progress ("添加相片"): one bar and a line saying
-// what is being done. The job runs once the window is on screen and the window closes itself at
-// its end; it has no cancel, so a half-done import never leaves the album half changed.
-class PhotoImportWindow : public FramedDialog, public Progress {
+// The small window that shows an import's progress ("添加相片", "添加音乐", "添加歌词"): one bar and
+// a line saying what is being done. The job runs once the window is on screen and the window
+// closes itself at its end; it has no cancel, so a half-done import never leaves the album half
+// changed.
+class ImportWindow : public FramedDialog, public Progress {
     Q_OBJECT
 public:
     using Job = std::function<Status(Progress&)>;
@@ -22,7 +23,7 @@ public:
     // Shows the window modally over `parent`, runs `job` in it and returns the job's outcome.
     static Status run(QWidget* parent, const Job& job, const QString& caption = QStringLiteral("添加相片"));
 
-    PhotoImportWindow(const Job& job, const QString& caption, QWidget* parent = nullptr);
+    ImportWindow(const Job& job, const QString& caption, QWidget* parent = nullptr);
     Status outcome() const { return m_outcome; }
 
     void setTotal(int steps) override;

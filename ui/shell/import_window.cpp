@@ -1,4 +1,4 @@
-#include "ui/photos/photo_import_window.h"
+#include "ui/shell/import_window.h"
 
 #include "ui/shell/theme.h"
 
@@ -30,14 +30,14 @@ void pumpFor(int milliseconds)
 
 }  // namespace
 
-Status PhotoImportWindow::run(QWidget* parent, const Job& job, const QString& caption)
+Status ImportWindow::run(QWidget* parent, const Job& job, const QString& caption)
 {
-    PhotoImportWindow window(job, caption, parent);
+    ImportWindow window(job, caption, parent);
     window.exec();
     return window.outcome();
 }
 
-PhotoImportWindow::PhotoImportWindow(const Job& job, const QString& caption, QWidget* parent)
+ImportWindow::ImportWindow(const Job& job, const QString& caption, QWidget* parent)
     : FramedDialog(caption, parent), m_job(job), m_bar(new QProgressBar(body())),
       m_label(new QLabel(QStringLiteral("正在准备…"), body()))
 {
@@ -51,17 +51,17 @@ PhotoImportWindow::PhotoImportWindow(const Job& job, const QString& caption, QWi
     bodyLayout()->addWidget(m_bar);
     setFixedWidth(420);
     // The job starts once the window is on screen.
-    QTimer::singleShot(1, this, &PhotoImportWindow::runJob);
+    QTimer::singleShot(1, this, &ImportWindow::runJob);
 }
 
-void PhotoImportWindow::setTotal(int steps)
+void ImportWindow::setTotal(int steps)
 {
     m_bar->setRange(0, steps);
     m_bar->setValue(0);
     QApplication::processEvents();
 }
 
-void PhotoImportWindow::advance(int steps)
+void ImportWindow::advance(int steps)
 {
     m_bar->setValue(std::min(m_bar->maximum(), m_bar->value() + steps));
     if (m_bar->maximum() > 0)
@@ -70,20 +70,20 @@ void PhotoImportWindow::advance(int steps)
     QApplication::processEvents();
 }
 
-void PhotoImportWindow::setLabel(const QString& text)
+void ImportWindow::setLabel(const QString& text)
 {
     m_label->setText(text);
     QApplication::processEvents();
 }
 
-void PhotoImportWindow::reject()
+void ImportWindow::reject()
 {
     // Neither the close button nor Escape may break off a job half-way.
     if (!m_running)
         FramedDialog::reject();
 }
 
-void PhotoImportWindow::runJob()
+void ImportWindow::runJob()
 {
     m_running = true;
     QApplication::setOverrideCursor(Qt::BusyCursor);
@@ -95,7 +95,7 @@ void PhotoImportWindow::runJob()
     accept();
 }
 
-void PhotoImportWindow::finishBar()
+void ImportWindow::finishBar()
 {
     if (m_bar->maximum() == 0)
         m_bar->setRange(0, 1);
