@@ -47,6 +47,7 @@ public:
     // the display.
     void advanceDisplay(const QString& clockKey);
 
+    QSize panel() const { return m_panel; }
     const KaraokeDisplay& display() const { return m_display; }
     const QList<KaraokeLine>& lines() const { return m_lines; }
     const KaraokeStyle& style() const { return m_style; }

@@ -23,8 +23,7 @@ namespace xc::ui {
 namespace {
 
 constexpr QSize stageSize(800, 450);
-// The display steps once per album frame, as the album's karaoke does.
-constexpr int stepMs = 1000 / 25;
+constexpr int frameMs = 1000 / albumFramesPerSecond;
 
 QString clockText(qint64 ms)
 {
@@ -120,6 +119,7 @@ KaraokeManagerWindow::KaraokeManagerWindow(AlbumModel& model, const Workspace& w
     bodyLayout()->addWidget(m_scripts, 1);
     bodyLayout()->addLayout(commands);
     m_scripts->setMinimumHeight(110);
+    m_ticker.setTimerType(Qt::PreciseTimer);
     connect(&m_ticker, &QTimer::timeout, this, &KaraokeManagerWindow::onTick);
     rebuildList();
     // Ready to play at once: the first song with the first script, as they pair in the album.
@@ -200,7 +200,7 @@ void KaraokeManagerWindow::play()
     if (!checkPlayable())
         return;
     m_player.play();
-    m_ticker.start(stepMs);
+    m_ticker.start(frameMs);
 }
 
 void KaraokeManagerWindow::pause()
@@ -223,6 +223,7 @@ void KaraokeManagerWindow::stop()
 void KaraokeManagerWindow::clearPreview()
 {
     m_current->setText(clockText(0));
+    m_shownFrames = 0;
     if (m_script >= 0)
         m_timeline.loadScript(m_model, m_script);  // an empty display, ready from the start
     m_stage->update();
@@ -238,8 +239,19 @@ void KaraokeManagerWindow::onTick()
 void KaraokeManagerWindow::showAt(qint64 positionMs)
 {
     m_current->setText(clockText(positionMs));
-    m_timeline.advanceDisplay(songTimeKeyOfMs(positionMs));
+    // One display step per album frame the song has passed, whatever the ticks did: a late tick
+    // catches up, so the highlight stays with the song and equals the album's, frame for frame.
+    const qint64 frames = positionMs / frameMs;
+    if (frames == m_shownFrames)
+        return;
+    while (m_shownFrames < frames)
+        m_timeline.advanceDisplay(songTimeKeyOfFrames(++m_shownFrames));
     m_stage->update();
+}
+
+qint64 KaraokeManagerWindow::shownPositionMs() const
+{
+    return m_shownFrames * frameMs;
 }
 
 QString KaraokeManagerWindow::currentTime() const

@@ -36,8 +36,11 @@ public:
     void importScripts(const QStringList& files = {});
     void chooseScript(int row);
     void chooseSong(int row);
-    // One preview step for the song at `positionMs`.
+    // The preview for the song at `positionMs`: the display steps through every album frame up to it.
     void showAt(qint64 positionMs);
+    // The audio player's position now, and the position of the frame the display shows.
+    qint64 songPositionMs() { return m_player.positionMs(); }
+    qint64 shownPositionMs() const;
 
 public Q_SLOTS:
     void play();
@@ -63,6 +66,7 @@ private:
     KaraokeTimeline m_timeline;
     int m_script = -1;
     int m_song = -1;
+    qint64 m_shownFrames = 0;
     QTreeWidget* m_scripts;
     QListWidget* m_songs;
     QLabel* m_total;

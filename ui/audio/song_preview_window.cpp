@@ -112,6 +112,7 @@ SongPreviewWindow::SongPreviewWindow(Kind kind, const AlbumModel& model, Dialogs
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
     bodyLayout()->addLayout(top);
     bodyLayout()->addLayout(buttonRow({playButton, stopButton, back}));
+    m_ticker.setTimerType(Qt::PreciseTimer);
     connect(&m_ticker, &QTimer::timeout, this, &SongPreviewWindow::onTick);
 }
 
@@ -178,6 +179,7 @@ void SongPreviewWindow::onTick()
 
 void SongPreviewWindow::showAt(qint64 positionMs)
 {
+    m_shownMs = positionMs;
     const QString key = songTimeKeyOfMs(positionMs);
     m_current->setText(key);
     // A line stays on screen until the next one is found.
@@ -198,6 +200,7 @@ void SongPreviewWindow::stop()
     m_ticker.stop();
     m_player.stop();
     m_line = LrcLabel{};
+    m_shownMs = 0;
     m_current->setText(QStringLiteral("00:00"));
     m_panel->update();
 }

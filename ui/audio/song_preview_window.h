@@ -38,6 +38,9 @@ public:
     // What the window shows for the song at `positionMs`.
     void showAt(qint64 positionMs);
     const LrcLabel& line() const { return m_line; }
+    // The audio player's position now, and the position the window last showed.
+    qint64 songPositionMs() { return m_player.positionMs(); }
+    qint64 shownPositionMs() const { return m_shownMs; }
     QString currentTime() const;
     bool isPlaying() const { return m_ticker.isActive(); }
 
@@ -56,6 +59,7 @@ private:
     AudioPlayer m_player;
     LrcTimedLines m_lines;
     int m_song = -1;
+    qint64 m_shownMs = 0;
     int m_lyrics = 0;  // whose style the lines take, as the album's first lyrics until one is chosen
     QListWidget* m_songs;
     QListWidget* m_lyricsList;

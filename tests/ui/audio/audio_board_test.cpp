@@ -9,6 +9,8 @@
 #include "audio/lyric_styles.h"
 #include "ui/audio/audio_windows.h"
 #include "audio/karaoke_style.h"
+#include "audio/karaoke_timeline.h"
+#include "audio/song_time_key.h"
 #include "ui/audio/karaoke_manager_window.h"
 #include "ui/audio/karaoke_style_window.h"
 #include "ui/audio/lyric_settings_window.h"
@@ -174,6 +176,40 @@ TEST(KaraokeManager, ImportsPreviewsInTimeAndDeletes)
     manager.deleteSelected();
     EXPECT_EQ(boards.dialogs.messages.last(), QStringLiteral("卡拉OK歌词已经删除！"));
     EXPECT_TRUE(boards.model.karaoke.isEmpty());
+}
+
+bool sameLabel(const KaraokeLabel& a, const KaraokeLabel& b)
+{
+    return a.visible == b.visible && (!a.visible || (a.text == b.text && a.geometry == b.geometry));
+}
+
+TEST(KaraokeManager, TheHighlightIsTheAlbumsFrameForFrameEvenWithLateTicks)
+{
+    AudioBoards boards;
+    boards.window.addFiles({boards.sample("mp3")});
+    KaraokeManagerWindow manager(boards.model, boards.tree.workspace(), boards.dialogs);
+    boards.dialogs.files = {boards.sample("ksc")};
+    manager.importScripts();
+    manager.chooseScript(0);
+
+    KaraokeTimeline album(manager.timeline().panel());
+    ASSERT_TRUE(album.start(boards.model).ok());
+    int compared = 0;
+    for (int frame = 1; frame <= 12 * albumFramesPerSecond; ++frame) {
+        ASSERT_TRUE(album.advanceFrame(boards.model).ok());
+        // Ticks land anywhere inside a frame, and every seventh frame none comes at all.
+        if (frame % 7 == 0)
+            continue;
+        manager.showAt(frame * 40 + frame % 3 * 13);
+        EXPECT_EQ(manager.shownPositionMs(), frame * 40);
+        const KaraokeDisplay& shown = manager.timeline().display();
+        const KaraokeDisplay& rendered = album.display();
+        ASSERT_TRUE(sameLabel(shown.lineA, rendered.lineA) && sameLabel(shown.highlightA, rendered.highlightA) &&
+                    sameLabel(shown.lineB, rendered.lineB) && sameLabel(shown.highlightB, rendered.highlightB))
+            << "frame " << frame;
+        compared += rendered.highlightA.visible || rendered.highlightB.visible;
+    }
+    EXPECT_GT(compared, 100);  // the sample's lines were sung in the frames compared
 }
 
 TEST(KaraokeStyle, TheChoicesMakeTheRow)
