@@ -61,7 +61,7 @@ const QList<CommandEntry>& titleButtons()
     return entries;
 }
 
-bool isComingLater(Command command)
+bool isTool(Command command)
 {
     switch (command) {
     case Command::PictureEffects:

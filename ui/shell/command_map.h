@@ -28,8 +28,9 @@ const QList<CommandEntry>& bottomRow();
 // The title-bar buttons, left to right.
 const QList<CommandEntry>& titleButtons();
 
-// True for the commands whose windows are not part of the program yet; they say so.
-bool isComingLater(Command command);
+// True for the commands that open a tool window (photo cropping, template manager, LRC maker,
+// picture effects, intro video).
+bool isTool(Command command);
 // True for the commands that first need photos in the album.
 bool needsPhotos(Command command);
 

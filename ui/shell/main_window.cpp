@@ -19,6 +19,7 @@
 #include "ui/shell/main_layout.h"
 #include "ui/shell/side_panel.h"
 #include "ui/shell/theme.h"
+#include "ui/tools/tool_windows.h"
 #include "ui/widgets/hint_button.h"
 
 #include <QApplication>
@@ -63,6 +64,7 @@ int boardIndex(BoardKind board)
 
 MainWindow::MainWindow(AlbumModel& model, const Workspace& workspace, Dialogs& dialogs, RandomSource& random)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_model(model), m_workspace(workspace), m_dialogs(dialogs),
+      m_random(random), m_ownToolWindows(std::make_unique<ToolWindows>()), m_toolWindows(m_ownToolWindows.get()),
       m_hint(new HintWindow(HintWindow::Kind::General, QStringLiteral("提示窗口"), this)),
       m_photoWorkflow(new PhotoWorkflow(model, workspace, dialogs, random, this)),
       m_sidePanel(new SidePanel(this)), m_title(new QLabel(QStringLiteral("相册工坊"), this)), m_icon(new QLabel(this))
@@ -181,6 +183,36 @@ AudioBoardController* MainWindow::audioBoard(BoardKind board) const
     return board == BoardKind::Lyrics ? m_lyricsBoard : nullptr;
 }
 
+void MainWindow::openTool(Command command)
+{
+    const ToolContext context{this, m_model, m_workspace, m_dialogs, m_random, m_photoBoard->selectedRow()};
+    bool changed = false;
+    switch (command) {
+    case Command::PhotoCropping:
+        changed = m_toolWindows->photoCropping(context);
+        break;
+    case Command::TemplateManager:
+        changed = m_toolWindows->templateManager(context);
+        break;
+    case Command::LyricsMaker:
+        changed = m_toolWindows->lyricsMaker(context);
+        break;
+    case Command::PictureEffects:
+        changed = m_toolWindows->pictureEffects(context);
+        break;
+    case Command::IntroVideo:
+        changed = m_toolWindows->introVideo(context);
+        break;
+    default:
+        return;
+    }
+    if (!changed)
+        return;
+    m_photoBoard->rebuild();
+    m_musicBoard->rebuild();
+    m_lyricsBoard->rebuild();
+}
+
 void MainWindow::runCommand(Command command)
 {
     m_hint->hideHint();
@@ -188,8 +220,8 @@ void MainWindow::runCommand(Command command)
         m_dialogs.message(this, noPhotosNotice);
         return;
     }
-    if (isComingLater(command)) {
-        m_dialogs.message(this, comingLaterNotice);
+    if (isTool(command)) {
+        openTool(command);
         return;
     }
     switch (command) {

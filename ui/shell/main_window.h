@@ -28,6 +28,7 @@ class PhotoWorkflow;
 class RenderLauncher;
 class SidePanel;
 class TitleButton;
+class ToolWindows;
 
 // The main window: the title bar with its layout and close buttons, the command column on the
 // left, the three boards (one shown at a time) with their command rows, the side panel, and the
@@ -54,6 +55,8 @@ public:
     PhotoBoardController* photoBoard() const { return m_photoBoard; }
     RenderLauncher& renderLauncher() const { return *m_renderLauncher; }
     AudioBoardController* audioBoard(BoardKind board) const;
+    // Tests answer the tool windows themselves; the window keeps the reference.
+    void setToolWindows(ToolWindows& windows) { m_toolWindows = &windows; }
 
 Q_SIGNALS:
     // The exit clean-up is done; the program ends.
@@ -77,10 +80,14 @@ private:
     void onStatusTick();
     void onExitTick();
     void openTemplatePage();
+    void openTool(Command command);
 
     AlbumModel& m_model;
     const Workspace& m_workspace;
     Dialogs& m_dialogs;
+    RandomSource& m_random;
+    std::unique_ptr<ToolWindows> m_ownToolWindows;
+    ToolWindows* m_toolWindows;
     HintWindow* m_hint;
     PhotoWorkflow* m_photoWorkflow;
     PhotoBoardController* m_photoBoard;

@@ -9,6 +9,7 @@
 #include "ui/shell/side_panel.h"
 #include "tests/ui/support/recording_dialogs.h"
 #include "tests/ui/support/recording_render_windows.h"
+#include "tests/ui/support/recording_tool_windows.h"
 #include "ui/render/render_launcher.h"
 #include "ui/widgets/hint_button.h"
 
@@ -28,17 +29,19 @@ protected:
     {
         startUp(model, tree.workspace());
         window.renderLauncher().setWindows(renderWindows);
+        window.setToolWindows(toolWindows);
     }
 
     test::TestTree tree{test::TestTree::Contents::BuiltDataTree};
     AlbumModel model;
     test::RecordingDialogs dialogs;
     test::RecordingRenderWindows renderWindows;
+    test::RecordingToolWindows toolWindows;
     std::unique_ptr<RandomSource> random = seededRandomSource(1);
     MainWindow window;
 };
 
-enum class Outcome { Karaoke, MusicDialog, LyricsDialog, TextEffects, ComingLater, NeedsPhotos, PhotoDialog, ExitQuestion, ShowsMusic, ShowsLyrics, ShowsPhotos, Layout, AlbumLength, OtherSettings };
+enum class Outcome { Karaoke, MusicDialog, LyricsDialog, TextEffects, PictureEffects, IntroVideo, LyricsMaker, NeedsPhotos, PhotoDialog, ExitQuestion, ShowsMusic, ShowsLyrics, ShowsPhotos, Layout, AlbumLength, OtherSettings };
 
 struct CommandCase {
     Command command;
@@ -63,12 +66,12 @@ TEST_F(MainWindowTest, EveryCommandShowsItsCaptionAndHintAndActs)
         {Command::MakeAvi, "AVI", "画面效果最高达到1920*1080", Outcome::NeedsPhotos},
         {Command::MakeMp4, "MP4", "适合手机、电脑和网络播放，画面效果最高达到1920*1080", Outcome::NeedsPhotos},
         {Command::MakeImageSequence, "序列图", "生成序列图片, 支持输出JPG,BMP,TGA,PCX, 画面效果最高达到1920*1080", Outcome::NeedsPhotos},
-        {Command::PictureEffects, "画面特效", "支持多条画面特效,支持指定时间显示", Outcome::ComingLater},
+        {Command::PictureEffects, "画面特效", "支持多条画面特效,支持指定时间显示", Outcome::PictureEffects},
         {Command::PhotoCropping, "相片剪裁", "对相片剪裁处理,达到高清最佳显示效果", Outcome::NeedsPhotos},
         {Command::TemplateManager, "模板管理", "对模板进行了横照,竖照,单张,多张,全屏效果等更多分类,为相片更换模板或模板指定相片",
          Outcome::NeedsPhotos},
-        {Command::IntroVideo, "片头视频", "添加片头视频文件,支持AVI格式的视频文件", Outcome::ComingLater},
-        {Command::LyricsMaker, "歌词制作", "LRC歌词制作,支持导入txt文件,lrc文件,更改歌词时间,预览歌词", Outcome::ComingLater},
+        {Command::IntroVideo, "片头视频", "添加片头视频文件,支持AVI格式的视频文件", Outcome::IntroVideo},
+        {Command::LyricsMaker, "歌词制作", "LRC歌词制作,支持导入txt文件,lrc文件,更改歌词时间,预览歌词", Outcome::LyricsMaker},
         {Command::ShowMusic, "音乐区域", "显示音乐文件的缩略图区域", Outcome::ShowsMusic},
         {Command::ShowLyrics, "歌词区域", "显示歌词文件的缩略图区域", Outcome::ShowsLyrics},
         {Command::ShowPhotos, "相片区域", "显示相片文件的缩略图区域", Outcome::ShowsPhotos},
@@ -91,15 +94,23 @@ TEST_F(MainWindowTest, EveryCommandShowsItsCaptionAndHintAndActs)
         dialogs.confirmations.clear();
         dialogs.photoDialogsOpened = 0;
         renderWindows.opened.clear();
+        toolWindows.opened.clear();
         dialogs.openFilters.clear();
         QTest::mouseClick(button, Qt::LeftButton);
         switch (c.outcome) {
-        case Outcome::ComingLater:
-            EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("该功能将在后续版本提供")});
+        case Outcome::PictureEffects:
+            EXPECT_EQ(toolWindows.opened, QStringList{QStringLiteral("pictureEffects")});
+            break;
+        case Outcome::IntroVideo:
+            EXPECT_EQ(toolWindows.opened, QStringList{QStringLiteral("introVideo")});
+            break;
+        case Outcome::LyricsMaker:
+            EXPECT_EQ(toolWindows.opened, QStringList{QStringLiteral("lyricsMaker")});
             break;
         case Outcome::NeedsPhotos:
             EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("没有添加相片文件！")});
             EXPECT_TRUE(renderWindows.opened.isEmpty());  // neither the size nor the render window
+            EXPECT_TRUE(toolWindows.opened.isEmpty());
             break;
         case Outcome::PhotoDialog:
             EXPECT_EQ(dialogs.photoDialogsOpened, 1);

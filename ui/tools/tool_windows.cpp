@@ -1,0 +1,38 @@
+#include "ui/tools/tool_windows.h"
+
+#include "ui/shell/command_map.h"
+#include "ui/shell/dialogs.h"
+
+namespace xc::ui {
+
+bool ToolWindows::photoCropping(const ToolContext& context)
+{
+    context.dialogs.message(context.parent, comingLaterNotice);
+    return false;
+}
+
+bool ToolWindows::templateManager(const ToolContext& context)
+{
+    context.dialogs.message(context.parent, comingLaterNotice);
+    return false;
+}
+
+bool ToolWindows::lyricsMaker(const ToolContext& context)
+{
+    context.dialogs.message(context.parent, comingLaterNotice);
+    return false;
+}
+
+bool ToolWindows::pictureEffects(const ToolContext& context)
+{
+    context.dialogs.message(context.parent, comingLaterNotice);
+    return false;
+}
+
+bool ToolWindows::introVideo(const ToolContext& context)
+{
+    context.dialogs.message(context.parent, comingLaterNotice);
+    return false;
+}
+
+}  // namespace xc::ui
