@@ -11,6 +11,7 @@
 #include "core/keywords.h"
 #include "core/workspace_cleanup.h"
 #include "effects/album_length.h"
+#include "effects/picture_effects.h"
 #include "effects/text_effects.h"
 #include "photos/photo_import.h"
 #include "photos/random_source.h"
@@ -40,6 +41,7 @@ constexpr int exitInterrupted = 130;
 struct MakeRequest {
     QStringList photos, music, lyrics, karaoke;
     QList<TextEffectDraft> texts;
+    QList<PictureEffectDraft> overlays;
     QString kind = kw::kindDvd;
     QString imageFormat = imageSequenceFormats().first();
     QString tvSystem = kw::tvPal;
@@ -114,6 +116,7 @@ struct Options {
     QCommandLineOption karaoke{QStringLiteral("karaoke"), QStringLiteral("A KSC karaoke script (repeatable; the n-th belongs to the n-th song)."), QStringLiteral("FILE")};
     QCommandLineOption lyricsType{QStringLiteral("lyrics-type"), QStringLiteral("With songs and karaoke scripts: lrc, ksc or both (default)."), QStringLiteral("lrc|ksc|both")};
     QCommandLineOption text{QStringLiteral("text"), QStringLiteral("A text effect: \"mm:ss|text|motion name|colour name|font|size\" (repeatable)."), QStringLiteral("SPEC")};
+    QCommandLineOption overlay{QStringLiteral("overlay"), QStringLiteral("A picture over the album (PNG, JPEG, GIF): \"FILE|start s|duration s|x,y,w,h|opacity %\", the place on the 1920x1080 frame (repeatable)."), QStringLiteral("SPEC")};
     QCommandLineOption kind{QStringLiteral("kind"), QStringLiteral("Output kind (default DVD). XLTP writes numbered pictures into the new folder OUT."), QStringLiteral("VCD|SVCD|DVD|AVI|MP4|XLTP")};
     QCommandLineOption imageFormat{QStringLiteral("image-format"), QStringLiteral("Picture format of XLTP (default JPG)."), QStringLiteral("JPG|BMP|TGA|PCX")};
     QCommandLineOption tv{QStringLiteral("tv"), QStringLiteral("TV system (default PAL)."), QStringLiteral("PAL|NTSC")};
@@ -143,6 +146,12 @@ Result<MakeRequest> readRequest(const QCommandLineParser& parser, const Options&
         if (!draft.ok())
             return Failure::failure(draft.error());
         request.texts << draft.value();
+    }
+    for (const QString& spec : parser.values(o.overlay)) {
+        Result<PictureEffectDraft> draft = parsePictureEffectSpec(spec);
+        if (!draft.ok())
+            return Failure::failure(draft.error());
+        request.overlays << draft.value();
     }
 
     struct Choice {
@@ -293,6 +302,12 @@ int make(const MakeRequest& request, const Workspace& workspace)
             return abandon(exitFailure);
         }
     }
+    for (const PictureEffectDraft& draft : request.overlays) {
+        if (const Status added = addPictureEffect(model.pictureEffects, draft); !added.ok()) {
+            printErr(added.error());
+            return abandon(exitFailure);
+        }
+    }
     applyAlbumLength(model, request);
     if (const Status photos = checkPhotosPresent(model); !photos.ok()) {
         printErr(photos.error());
@@ -328,7 +343,7 @@ int runMake(const QStringList& args)
 {
     QCommandLineParser parser;
     const Options options;
-    parser.addOptions({options.photos, options.music, options.lyrics, options.karaoke, options.lyricsType, options.text,
+    parser.addOptions({options.photos, options.music, options.lyrics, options.karaoke, options.lyricsType, options.text, options.overlay,
                        options.kind, options.imageFormat, options.tv, options.quality, options.size, options.sync,
                        options.loopMusic, options.loopPictures, options.landscapeCrop, options.portraitCrop, options.seed,
                        options.output});

@@ -128,13 +128,19 @@ constexpr std::array<FieldInfo<E>, 15> textEffectFields{{
 }};
 
 using I = PictureEffectRecord;
-constexpr std::array<FieldInfo<I>, 6> pictureEffectFields{{
+constexpr std::array<FieldInfo<I>, 12> pictureEffectFields{{
     {&I::frameCount, "frameCount", "帧数"},
     {&I::startTime, "startTime", "开始时间"},
     {&I::endTime, "endTime", "结束时间"},
     {&I::state, "state", "启动"},
     {&I::effectName, "effectName", "图片装饰特效"},
     {&I::order, "order", "顺序号"},
+    {&I::path, "path", "图片位置"},
+    {&I::left, "left", "左"},
+    {&I::top, "top", "上"},
+    {&I::width, "width", "宽"},
+    {&I::height, "height", "高"},
+    {&I::opacity, "opacity", "不透明度"},
 }};
 
 }  // namespace

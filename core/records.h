@@ -48,8 +48,10 @@ struct TextEffectRecord {
     static RecordLayout<TextEffectRecord> layout();
 };
 
+// Times are seconds from the album's start ("12.5"); the place is on the 1920 × 1080 album frame
+// and the opacity in percent.
 struct PictureEffectRecord {
-    QString frameCount, startTime, endTime, state, effectName, order;
+    QString frameCount, startTime, endTime, state, effectName, order, path, left, top, width, height, opacity;
     static RecordLayout<PictureEffectRecord> layout();
 };
 

@@ -72,6 +72,15 @@ QStringList OverlayTimelines::prepare(AlbumModel& model, const AlbumPlan& plan, 
         m_captions.append(captionFor(effect, m_surface.width()));
     }
     m_pictures = QList<PictureOverlay>(model.pictureEffects.count());
+    for (qsizetype i = 0; i < model.pictureEffects.count(); ++i) {
+        // A picture that cannot be read is left out; the album goes on without it.
+        Result<PictureEffectFrames> loaded = loadPictureEffect(model.pictureEffects[i], m_surface);
+        if (loaded.ok())
+            m_pictures[i].effect = std::move(loaded.value());
+        else
+            problems << loaded.error();
+    }
+    stepPictures(model, 1);
 
     if (!model.lyrics.isEmpty() && !plan.songs.isEmpty()) {
         m_lrcVisible = true;
@@ -144,7 +153,21 @@ QStringList OverlayTimelines::advance(AlbumModel& model, qint64 albumFrame)
 
     for (qsizetype i = 0; i < model.textEffects.count() && i < m_captions.size(); ++i)
         stepTextEffect(model.textEffects[i], m_captions[i].box, m_surface, m_lyricTimeText);
+    stepPictures(model, albumFrame + 1);
     return problems;
+}
+
+// The video's frame n is album frame n, at n / 25 s (frame 0 is the start picture alone).
+void OverlayTimelines::stepPictures(AlbumModel& model, qint64 nextFrame)
+{
+    for (qsizetype i = 0; i < m_pictures.size() && i < model.pictureEffects.count(); ++i) {
+        PictureOverlay& overlay = m_pictures[i];
+        const bool shown = !overlay.effect.frames.isEmpty() && overlay.effect.shownAt(nextFrame);
+        model.pictureEffects[i].state = shown ? kw::running : kw::stopped;
+        overlay.visible = shown;
+        if (shown)
+            overlay.picture = overlay.effect.pictureAt(nextFrame);
+    }
 }
 
 // The karaoke timeline knows the songs only once through; the plan knows when looping music
@@ -193,8 +216,11 @@ void OverlayTimelines::paint(QPainter& painter) const
                          Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, caption.text);
     }
     for (const PictureOverlay& picture : m_pictures) {
-        if (picture.visible && !picture.picture.isNull())
-            painter.drawImage(picture.geometry, picture.picture);
+        if (!picture.visible || picture.picture.isNull())
+            continue;
+        painter.setOpacity(picture.effect.opacity);
+        painter.drawImage(picture.effect.geometry.topLeft(), picture.picture);
+        painter.setOpacity(1.0);
     }
 }
 

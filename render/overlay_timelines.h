@@ -3,6 +3,7 @@
 #include "audio/karaoke_timeline.h"
 #include "audio/lrc_reader.h"
 #include "audio/lyric_styles.h"
+#include "effects/picture_effects.h"
 #include "effects/text_motion.h"
 
 #include <QColor>
@@ -37,11 +38,10 @@ struct TextCaption {
     CaptionBox box;
 };
 
-// A picture-effect picture on the overlay surface ("Imagem_" + i): 120 × 48 at (0, 0) until a
-// picture is loaded into it; it sizes itself to its picture.
+// A picture-effect picture on the overlay surface ("Imagem_" + i); shown while its row runs.
 struct PictureOverlay {
-    QImage picture;
-    QRect geometry{0, 0, 120, 48};
+    PictureEffectFrames effect;
+    QImage picture;  // the frame on show
     bool visible = false;
 };
 
@@ -61,8 +61,9 @@ public:
     void hide();
     void show(const AlbumModel& model);
 
-    // One composed frame: karaoke, the LRC clock with its song switches and line, then the text
-    // motion on the lyric time text. `albumFrame` is the album frame counter.
+    // One composed frame: karaoke, the LRC clock with its song switches and line, the text motion
+    // on the lyric time text, and the pictures due on the next frame. `albumFrame` is the album
+    // frame counter.
     QStringList advance(AlbumModel& model, qint64 albumFrame);
 
     // Paints the visible overlays, in their layer order, with the surface's coordinates.
@@ -81,12 +82,13 @@ public:
     const KaraokeTimeline& karaoke() const { return m_karaoke; }
     bool karaokeVisible() const { return m_karaokeVisible; }
     const QList<TextCaption>& captions() const { return m_captions; }
-    QList<PictureOverlay>& pictures() { return m_pictures; }
+    const QList<PictureOverlay>& pictures() const { return m_pictures; }
 
 private:
     void switchSongIfDue(const AlbumModel& model, QStringList& problems);
     bool songsStartOverAt(qint64 albumFrame) const;
     void showLyricsOf(const AlbumModel& model, qsizetype row, QStringList& problems);
+    void stepPictures(AlbumModel& model, qint64 nextFrame);
 
     QSize m_surface;
     const AlbumPlan* m_plan = nullptr;

@@ -15,7 +15,7 @@ TEST(AlbumModel, TablesHaveTheirColumnLayouts)
     EXPECT_EQ(model.lyrics.layout().size(), 15u);
     EXPECT_EQ(model.karaoke.layout().size(), 13u);
     EXPECT_EQ(model.textEffects.layout().size(), 15u);
-    EXPECT_EQ(model.pictureEffects.layout().size(), 6u);
+    EXPECT_EQ(model.pictureEffects.layout().size(), 12u);
 
     // Column 10 is the frame count in the catalogue but the landscape slot count in the lists.
     EXPECT_STREQ(model.catalogue.layout()[10].id, "frames");

@@ -25,6 +25,7 @@ QStringList sampleAlbum(const TestTree& tree, const QString& output)
             "--music", samples + QStringLiteral("甜蜜蜜.mp3"), "--lyrics", samples + QStringLiteral("甜蜜蜜.lrc"),
             "--karaoke", samples + QStringLiteral("甜蜜蜜.ksc"),
             "--text", QStringLiteral("00:02|相册工坊|从左上向右下|clYellow|黑体|20"),
+            "--overlay", tree.path(QStringLiteral("smxcwjj/samples/portrait_lanterns.jpg")) + QStringLiteral("|1|2.5|1500,60,360,400|80"),
             "--kind", "AVI", "--size", "320x176", "--seed", "3", "-o", output};
 }
 
@@ -87,6 +88,8 @@ TEST(CliMake, BadInputGetsOneLineAndANonZeroCode)
         {{"make", "--app-dir", appDir, "--photos", photos}, 2, "no output"},
         {{"make", "--app-dir", appDir, "--photos", photos, "--kind", "BLURAY", "-o", out.filePath("a")}, 2, "--kind"},
         {{"make", "--app-dir", appDir, "--photos", photos, "--text", "1:00|x|从左上向右下|clRed|黑体|20", "-o", out.filePath("a")}, 2, "mm:ss"},
+        {{"make", "--app-dir", appDir, "--photos", photos, "--overlay", "x.png|1|2|0,0,10", "-o", out.filePath("a")}, 2, "x,y,w,h"},
+        {{"make", "--app-dir", appDir, "--photos", photos, "--overlay", tree.path("gone.png") + "|1|2|0,0,10,10|50", "-o", out.filePath("a")}, 1, "gone.png"},
         {{"make", "--app-dir", appDir, "--photos", tree.path("missing.jpg"), "-o", out.filePath("a")}, 1, "missing.jpg"},
         {{"make", "--app-dir", appDir, "--photos", photos, "--kind", "XLTP", "-o", out.filePath("taken")}, 1, "输入的文件名存在"},
     };

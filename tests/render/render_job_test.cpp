@@ -2,6 +2,7 @@
 
 #include "audio/lyric_styles.h"
 #include "core/keywords.h"
+#include "effects/picture_effects.h"
 #include "effects/text_effects.h"
 #include "tests/render/render_fixture.h"
 
@@ -129,6 +130,42 @@ TEST_F(RenderJobTest, FramesShowTheLyricLineOfTheirSecondAndTheTextEffects)
     ASSERT_FALSE(at50.isEmpty());
     EXPECT_NEAR(at50.right() - at30.right(), 60, 3);
     EXPECT_NEAR(at30.center().y(), 540, 40);
+}
+
+TEST_F(RenderJobTest, PictureEffectsShowAtTheirPlaceOnlyInTheirTime)
+{
+    album.addTemplate(10, dark);
+    album.writeClosing();
+    // Left half green, right half transparent: the transparency must survive.
+    QImage picture(100, 100, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 50; ++x)
+            picture.setPixelColor(x, y, Qt::green);
+    const QString file = outputDir.filePath(QStringLiteral("花.png"));
+    ASSERT_TRUE(picture.save(file));
+    PictureEffectDraft timed{file, 1.0, 1.0, QRect(100, 100, 200, 200), 100};
+    PictureEffectDraft faint{file, 0.0, 10.0, QRect(1000, 100, 200, 200), 50};
+    ASSERT_TRUE(addPictureEffect(album.model.pictureEffects, timed).ok());
+    ASSERT_TRUE(addPictureEffect(album.model.pictureEffects, faint).ok());
+
+    FrameTap tap;
+    tap.wanted = {24, 25, 49, 50};
+    ASSERT_TRUE(render(tap).ok());
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    const QColor green(0, 255, 0);
+    const QRect left(0, 0, 960, 1080);
+    // Frame i is the album at i / 25 s: the timed picture from 1.0 s until 2.0 s.
+    for (const auto& [frame, shown] : {std::pair{24, false}, std::pair{25, true}, std::pair{49, true}, std::pair{50, false}}) {
+        const QRect box = test::pixelBox(tap.frames[frame], left, green, 10);
+        EXPECT_EQ(!box.isEmpty(), shown) << frame;
+        // Scaled twice, its transparent half unseen (the smoothed edge may take one column).
+        if (shown)
+            EXPECT_TRUE(box.adjusted(0, 0, 1, 0).contains(QRect(100, 100, 100, 200)) && QRect(100, 100, 100, 200).contains(box)) << frame;
+    }
+    // Half opacity: green over the dark frame, half and half.
+    const QColor mixed((0 + dark.red()) / 2, (255 + dark.green()) / 2, (0 + dark.blue()) / 2);
+    EXPECT_GT(test::countPixels(tap.frames[50], QRect(1000, 100, 100, 200), mixed, 6), 100 * 200 * 9 / 10);
 }
 
 TEST_F(RenderJobTest, KaraokeHighlightGrowsAcrossFrames)
