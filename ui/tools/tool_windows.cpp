@@ -2,6 +2,7 @@
 
 #include "ui/shell/command_map.h"
 #include "ui/shell/dialogs.h"
+#include "ui/tools/picture_effects_window.h"
 
 namespace xc::ui {
 
@@ -25,8 +26,9 @@ bool ToolWindows::lyricsMaker(const ToolContext& context)
 
 bool ToolWindows::pictureEffects(const ToolContext& context)
 {
-    context.dialogs.message(context.parent, comingLaterNotice);
-    return false;
+    PictureEffectsWindow window(context.model, context.workspace, context.dialogs, context.parent);
+    window.exec();
+    return false;  // the boards do not show picture effects; the side panel counts them
 }
 
 bool ToolWindows::introVideo(const ToolContext& context)
