@@ -12,6 +12,7 @@
 #include "core/workspace_cleanup.h"
 #include "effects/album_length.h"
 #include "effects/picture_effects.h"
+#include "media/intro_video.h"
 #include "effects/text_effects.h"
 #include "photos/photo_import.h"
 #include "photos/random_source.h"
@@ -42,6 +43,8 @@ struct MakeRequest {
     QStringList photos, music, lyrics, karaoke;
     QList<TextEffectDraft> texts;
     QList<PictureEffectDraft> overlays;
+    QString intro;
+    bool musicFromStart = false;
     QString kind = kw::kindDvd;
     QString imageFormat = imageSequenceFormats().first();
     QString tvSystem = kw::tvPal;
@@ -117,6 +120,8 @@ struct Options {
     QCommandLineOption lyricsType{QStringLiteral("lyrics-type"), QStringLiteral("With songs and karaoke scripts: lrc, ksc or both (default)."), QStringLiteral("lrc|ksc|both")};
     QCommandLineOption text{QStringLiteral("text"), QStringLiteral("A text effect: \"mm:ss|text|motion name|colour name|font|size\" (repeatable)."), QStringLiteral("SPEC")};
     QCommandLineOption overlay{QStringLiteral("overlay"), QStringLiteral("A picture over the album (PNG, JPEG, GIF): \"FILE|start s|duration s|x,y,w,h|opacity %\", the place on the 1920x1080 frame (repeatable)."), QStringLiteral("SPEC")};
+    QCommandLineOption intro{QStringLiteral("intro"), QStringLiteral("An intro video (any format FFmpeg reads) played before the first template, with its own sound."), QStringLiteral("FILE")};
+    QCommandLineOption musicFromStart{QStringLiteral("music-from-start"), QStringLiteral("With --intro: the album's music plays from the first frame, under the intro.")};
     QCommandLineOption kind{QStringLiteral("kind"), QStringLiteral("Output kind (default DVD). XLTP writes numbered pictures into the new folder OUT."), QStringLiteral("VCD|SVCD|DVD|AVI|MP4|XLTP")};
     QCommandLineOption imageFormat{QStringLiteral("image-format"), QStringLiteral("Picture format of XLTP (default JPG)."), QStringLiteral("JPG|BMP|TGA|PCX")};
     QCommandLineOption tv{QStringLiteral("tv"), QStringLiteral("TV system (default PAL)."), QStringLiteral("PAL|NTSC")};
@@ -183,6 +188,11 @@ Result<MakeRequest> readRequest(const QCommandLineParser& parser, const Options&
     if (parser.isSet(o.imageFormat) && request.kind != kw::kindImages)
         return Failure::failure(QStringLiteral("make: --image-format is for --kind XLTP"));
     request.loopMusic = parser.isSet(o.loopMusic);
+    if (parser.isSet(o.intro))
+        request.intro = QFileInfo(parser.value(o.intro)).absoluteFilePath();
+    request.musicFromStart = parser.isSet(o.musicFromStart);
+    if (request.musicFromStart && request.intro.isEmpty())
+        return Failure::failure(QStringLiteral("make: --music-from-start is for --intro"));
     request.loopPictures = parser.isSet(o.loopPictures);
 
     request.size = outputSizeList(request.kind).defaultSize();
@@ -308,6 +318,16 @@ int make(const MakeRequest& request, const Workspace& workspace)
             return abandon(exitFailure);
         }
     }
+    if (!request.intro.isEmpty()) {
+        const Result<IntroVideoInfo> intro = probeIntroVideo(request.intro);
+        if (!intro.ok()) {
+            printErr(intro.error());
+            return abandon(exitFailure);
+        }
+        model.settings.introVideo = request.intro;
+        model.settings.introFrames = intro.value().albumFrames;
+        model.settings.musicFromStart = request.musicFromStart;
+    }
     applyAlbumLength(model, request);
     if (const Status photos = checkPhotosPresent(model); !photos.ok()) {
         printErr(photos.error());
@@ -343,7 +363,7 @@ int runMake(const QStringList& args)
 {
     QCommandLineParser parser;
     const Options options;
-    parser.addOptions({options.photos, options.music, options.lyrics, options.karaoke, options.lyricsType, options.text, options.overlay,
+    parser.addOptions({options.photos, options.music, options.lyrics, options.karaoke, options.lyricsType, options.text, options.overlay, options.intro, options.musicFromStart,
                        options.kind, options.imageFormat, options.tv, options.quality, options.size, options.sync,
                        options.loopMusic, options.loopPictures, options.landscapeCrop, options.portraitCrop, options.seed,
                        options.output});

@@ -35,6 +35,13 @@ struct AlbumSettings {
     QString karaokeInitDone = QStringLiteral("0");   // Edit_jiance_chushihua
     QString previewShown = QStringLiteral("False");  // Edit_Image_chakanxiangpian_T_or_F
 
+    // The intro video played before the first template; empty for none. Its length is measured
+    // when it is chosen. The album's music starts after it (its own sound plays) unless
+    // musicFromStart, when the music runs from the first frame and the intro is silent.
+    QString introVideo;
+    qint64 introFrames = 0;
+    bool musicFromStart = false;
+
     // The album-length loop options of the music-length rule.
     bool loopMusic = false;     // 以音乐循环播放补充帧频
     bool loopPictures = false;  // 以画面循环播放补充帧频

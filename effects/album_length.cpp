@@ -41,18 +41,19 @@ void planPhotoLength(const AlbumModel& model, AlbumPlan& plan)
         plan.renderTemplates.append(PlannedTemplate{instance, -1});
         templateFrames += framesOf(instance.frames);
     }
-    plan.frameBudget = templateFrames + closingAllowanceFrames;
+    plan.frameBudget = plan.introFrames + templateFrames + closingAllowanceFrames;
     plan.closingStartFrame = templateFrames;
     if (!model.music.isEmpty()) {
-        layOutSongs(model, plan.frameBudget, model.settings.loopMusic, plan);
+        layOutSongs(model, plan.frameBudget - (plan.musicAfterIntro ? plan.introFrames : 0), model.settings.loopMusic, plan);
         plan.truncateAudio = true;
     }
 }
 
 void planMusicLength(const AlbumModel& model, AlbumPlan& plan)
 {
-    plan.frameBudget = qMax<qint64>(songFramesTotal(model), closingAllowanceFrames);
-    const qint64 photoArea = plan.frameBudget - closingAllowanceFrames;
+    const qint64 musicFrames = qMax<qint64>(songFramesTotal(model), closingAllowanceFrames);
+    plan.frameBudget = plan.musicAfterIntro ? plan.introFrames + musicFrames : qMax(musicFrames, plan.introFrames + closingAllowanceFrames);
+    const qint64 photoArea = plan.frameBudget - plan.introFrames - closingAllowanceFrames;
     qint64 onePass = 0;
     for (const RenderTemplateRecord& instance : plan.instances)
         onePass += framesOf(instance.frames);
@@ -98,6 +99,10 @@ AlbumPlan planAlbum(const AlbumModel& model, const Workspace& workspace)
 {
     AlbumPlan plan;
     plan.instances = buildTemplateInstances(model, workspace);
+    if (!model.settings.introVideo.isEmpty()) {
+        plan.introFrames = model.settings.introFrames;
+        plan.musicAfterIntro = !model.settings.musicFromStart;
+    }
     if (photoLengthRule(model.settings) || model.music.isEmpty())
         planPhotoLength(model, plan);
     else

@@ -50,6 +50,11 @@ struct AlbumPlan {
     QStringList audioFiles;                  // songs in play order (none without music)
     bool truncateAudio = false;              // cut the audio at the end of the video
     QList<SongSpan> songs;                   // the song timeline the lyric overlays follow
+    qint64 introFrames = 0;                  // the intro video's frames, before the templates
+    bool musicAfterIntro = false;            // the intro plays its own sound, the songs follow
+
+    // The overlays' clock runs with the music: from the intro's start, or from the album's.
+    qint64 overlayFramesBeforeAlbum() const { return musicAfterIntro ? 0 : introFrames; }
 
     // The render's progress runs over every frame twice: listed, then rendered.
     qint64 progressTotal() const { return 2 * frameBudget; }
@@ -62,6 +67,8 @@ struct AlbumPlan {
 // frames, which belong to the closing template (a template running into them is cut there).
 // Without looping, templates that end early are followed by the closing template, whose last
 // frame is held to the end. Without music the photo-length rule applies whatever is set.
+// An intro video adds its frames before the templates; with the music from the start the songs
+// cover it too, and under the music-length rule it takes its frames from the templates.
 AlbumPlan planAlbum(const AlbumModel& model, const Workspace& workspace);
 
 }  // namespace xc

@@ -92,6 +92,8 @@ public:
     // NTSC with keep-duration repeats frames so the video lasts as long as the album at 25 fps.
     void setKeepDuration(bool on) { m_settings.keepDuration = on; }
     void setTruncateAudioToVideo(bool on) { m_settings.truncateAudioToVideo = on; }
+    // Sound before the songs (an intro's own sound, or silence under it).
+    void setAudioLeadIn(const AudioLeadIn& leadIn) { m_settings.leadIn = leadIn; }
     // The frame format caps the picture size; bits describes the frames (32: ARGB32).
     void setVideoFormat(int width, int height, int bits);
     // The size the user chose; the picture takes it, capped by the frame format.

@@ -191,6 +191,7 @@ Result<OutputPlan> planOutput(const ConversionSettings& settings)
         return Result<OutputPlan>::failure(QStringLiteral("No output file name is set"));
     OutputPlan plan;
     plan.fileName = settings.videoFileName;
+    plan.leadIn = settings.leadIn;
     const QFileInfo file(settings.videoFileName);
     const QString extension = file.suffix().toLower();
     const QString pictureCodec = pictureCodecFor(extension);

@@ -23,6 +23,13 @@ struct BitRateLimits {
 };
 
 // What the caller configured on the conversion library.
+// Sound that plays before the songs for an exact number of album frames (25 a second): the
+// sound of a file (cut or padded with silence to that length), or silence without a file.
+struct AudioLeadIn {
+    QString path;
+    qint64 albumFrames = 0;
+};
+
 struct ConversionSettings {
     std::optional<FormatPreset> preset;
     TvSystem tvSystem = TvSystem::Pal;
@@ -34,6 +41,7 @@ struct ConversionSettings {
     std::optional<BitRateLimits> bitRateLimits;
     QString videoFileName;
     QString audioFileName;
+    AudioLeadIn leadIn;
 };
 
 enum class OutputKind { Vcd, Svcd, Dvd, Avi, Mp4, PictureSequence };
@@ -95,6 +103,7 @@ struct OutputPlan {
     AudioStreamPlan audio;
     MuxPlan mux;
     PictureSequencePlan pictures;
+    AudioLeadIn leadIn;
 
     bool hasAudioStream() const { return kind != OutputKind::PictureSequence; }
 };

@@ -17,10 +17,31 @@ QString joinFailure(int code)
 
 }  // namespace
 
-JoinedAudio::JoinedAudio(QStringList songs, int sampleRate, AVSampleFormat sampleFormat)
-    : m_songs(std::move(songs)), m_sampleRate(sampleRate), m_sampleFormat(sampleFormat),
-      m_fifo(av_audio_fifo_alloc(sampleFormat, kChannels, 4096))
+JoinedAudio::JoinedAudio(QStringList songs, int sampleRate, AVSampleFormat sampleFormat, const AudioLeadIn& leadIn)
+    : m_leadInPath(leadIn.path), m_leadInLeft(leadIn.albumFrames * sampleRate / 25), m_songs(std::move(songs)),
+      m_sampleRate(sampleRate), m_sampleFormat(sampleFormat), m_fifo(av_audio_fifo_alloc(sampleFormat, kChannels, 4096))
 {
+    if (!m_leadInPath.isEmpty() && m_leadInLeft > 0) {
+        // A lead-in file without sound (or unreadable sound) is silence.
+        auto opened = SongPcmDecoder::open(m_leadInPath, m_sampleRate, kChannels);
+        if (opened.ok())
+            m_leadIn = std::move(opened.value());
+    }
+}
+
+// The next piece of the lead-in, exactly as long as it has left: its file's sound, then silence.
+void JoinedAudio::decodeLeadIn()
+{
+    const qsizetype wanted = std::min<qsizetype>(m_leadInLeft * kBytesPerDecodedSample, kDecodeChunk);
+    if (m_leadIn && !m_leadIn->decodeInto(m_decoded, wanted))
+        m_leadIn.reset();
+    if (m_decoded.size() > wanted)
+        m_decoded.truncate(wanted);
+    if (m_decoded.size() < wanted)
+        m_decoded.append(QByteArray(wanted - m_decoded.size(), '\0'));
+    m_leadInLeft -= wanted / kBytesPerDecodedSample;
+    if (m_leadInLeft == 0)
+        m_leadIn.reset();
 }
 
 Result<int> JoinedAudio::read(AVFrame& frame)
@@ -46,6 +67,12 @@ Result<int> JoinedAudio::read(AVFrame& frame)
 Status JoinedAudio::fill(int wanted)
 {
     while (av_audio_fifo_size(m_fifo.get()) < wanted) {
+        if (m_leadInLeft > 0) {
+            decodeLeadIn();
+            if (Status converted = convertDecoded(); !converted.ok())
+                return converted;
+            continue;
+        }
         if (!m_song) {
             if (m_nextSong >= m_songs.size())
                 return Status::success();

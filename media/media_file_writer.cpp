@@ -87,7 +87,7 @@ Status MediaFileWriter::open()
     if (!m_packet)
         return Status::failure(writeFailure(AVERROR(ENOMEM)));
     Status status = openVideo();
-    if (status.ok() && !m_songs.isEmpty())
+    if (status.ok() && (!m_songs.isEmpty() || !m_plan.leadIn.path.isEmpty()))
         status = openAudio();
     if (status.ok())
         status = openFile();
@@ -176,7 +176,7 @@ Status MediaFileWriter::openAudio()
         code = av_frame_get_buffer(m_audioFrame.get(), 0);
     if (code < 0)
         return Status::failure(writeFailure(code));
-    m_songsAudio = std::make_unique<JoinedAudio>(m_songs, audio.sample_rate, audio.sample_fmt);
+    m_songsAudio = std::make_unique<JoinedAudio>(m_songs, audio.sample_rate, audio.sample_fmt, m_plan.leadIn);
     return Status::success();
 }
 

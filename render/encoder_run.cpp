@@ -51,6 +51,8 @@ void configureConversion(ConversionLibrary& library, const AlbumSettings& settin
         library.setTvSystem(system);
     library.setKeepDuration(true);
     library.setTruncateAudioToVideo(plan.truncateAudio);
+    library.setAudioLeadIn(plan.musicAfterIntro && plan.introFrames > 0 ? AudioLeadIn{settings.introVideo, plan.introFrames}
+                                                                         : AudioLeadIn{});
     if (const std::optional<QSize> format = frameFormatFor(settings.outputKind, settings.quality))
         library.setVideoFormat(format->width(), format->height(), frameBits);
     library.setVideoBitRate(bitRateUpper, bitRateLower, bitRatePeak);

@@ -1,6 +1,7 @@
 #include "render/frame_compositor.h"
 
 #include "core/album_model.h"
+#include "media/intro_video.h"
 #include "render/overlay_timelines.h"
 #include "render/render_log.h"
 #include "render/render_state.h"
@@ -72,8 +73,40 @@ void FrameCompositor::handOverToNextTemplate()
     m_sequence.loadNext();
 }
 
+void FrameCompositor::playIntroFirst(IntroVideoReader& intro, qint64 frames, bool overlaysOverIntro)
+{
+    m_intro = &intro;
+    m_introFrames = frames;
+    m_overlaysOverIntro = overlaysOverIntro;
+}
+
+QImage FrameCompositor::composeIntroFrame()
+{
+    QImage& canvas = freeCanvas();
+    const QImage& picture = m_intro->nextFrame();
+    QPainter painter(&canvas);
+    painter.drawImage(canvas.rect(), picture);
+    if (m_overlaysOverIntro) {
+        m_overlays.paint(painter);
+        for (const QString& problem : m_overlays.advance(m_model, ++m_introShown))
+            m_errorLog.add(problem);
+    } else {
+        ++m_introShown;
+    }
+    painter.end();
+    if (m_introShown == m_introFrames) {
+        // The first template opens from the intro's last picture, without the overlays.
+        if (const Status written = m_startPicture.write(picture.convertToFormat(QImage::Format_RGB32)); !written.ok())
+            m_errorLog.add(written.error());
+        m_sequence.loadNext();
+    }
+    return canvas;
+}
+
 QImage FrameCompositor::composeNext()
 {
+    if (m_introShown < m_introFrames)
+        return composeIntroFrame();
     probe("1- ");
     ++m_state.templateFrame;
     ++m_state.albumFrame;
@@ -89,7 +122,8 @@ QImage FrameCompositor::composeNext()
         QPainter painter(&canvas);
         m_overlays.paint(painter);
     }
-    for (const QString& problem : m_overlays.advance(m_model, m_state.albumFrame))
+    const qint64 overlayFrame = m_state.albumFrame + (m_overlaysOverIntro ? m_introFrames : 0);
+    for (const QString& problem : m_overlays.advance(m_model, overlayFrame))
         m_errorLog.add(problem);
 
     if (templateEnded())

@@ -3,6 +3,7 @@
 #include "core/album_model.h"
 #include "core/workspace.h"
 #include "media/conversion_library.h"
+#include "media/intro_video.h"
 #include "render/encoder_run.h"
 #include "render/frame_compositor.h"
 #include "render/start_picture.h"
@@ -88,7 +89,19 @@ RenderResult RenderJob::run()
     TemplateHost host(kAlbumCanvas, m_hostLog, m_errorLog);
     TemplateSequence sequence(m_model, m_workspace, m_plan, m_state, host, m_overlays);
     FrameCompositor compositor(m_model, m_state, host, sequence, m_overlays, startPicture, m_errorLog);
-    sequence.loadNext();
+    std::unique_ptr<IntroVideoReader> intro;
+    if (m_plan.introFrames > 0) {
+        Result<std::unique_ptr<IntroVideoReader>> opened = IntroVideoReader::open(m_model.settings.introVideo, kAlbumCanvas);
+        if (!opened.ok()) {
+            result.error = opened.error();
+            removeWorkingFiles();
+            return result;
+        }
+        intro = std::move(opened.value());
+        compositor.playIntroFirst(*intro, m_plan.introFrames, m_plan.overlayFramesBeforeAlbum() > 0);
+    } else {
+        sequence.loadNext();
+    }
 
     ConversionLibrary library;
     configureConversion(library, m_model.settings, m_plan, frameFilePath(), m_request.outputSize, m_request.outputPath);
@@ -101,9 +114,10 @@ RenderResult RenderJob::run()
     m_progress.barTwo = 0;
     m_progress.barTwoMaximum = barTwoCycle;
 
-    // The encoder reads each frame one call behind: its first frame is the start picture, and
-    // every later one is what the previous call composed.
-    QImage pending = startPicture.current();
+    // The encoder reads each frame one call behind: its first frame is the start picture (the
+    // intro's first picture when there is one), and every later one is what the previous call
+    // composed.
+    QImage pending = intro ? compositor.composeNext() : startPicture.current();
     library.setVideoFunction([&](int index, const QString&, QImage& frame) {
         frame = pending;
         if (m_listener)

@@ -4,6 +4,9 @@
 #include "core/keywords.h"
 #include "effects/picture_effects.h"
 #include "effects/text_effects.h"
+#include "media/conversion_library.h"
+#include "media/intro_video.h"
+#include "tests/conversion/media_probe.h"
 #include "tests/render/render_fixture.h"
 
 #include <QFile>
@@ -166,6 +169,62 @@ TEST_F(RenderJobTest, PictureEffectsShowAtTheirPlaceOnlyInTheirTime)
     // Half opacity: green over the dark frame, half and half.
     const QColor mixed((0 + dark.red()) / 2, (255 + dark.green()) / 2, (0 + dark.blue()) / 2);
     EXPECT_GT(test::countPixels(tap.frames[50], QRect(1000, 100, 100, 200), mixed, 6), 100 * 200 * 9 / 10);
+}
+
+// A video of `frames` frames, green until its last picture, which is red.
+QString writeIntro(const QString& path, int frames)
+{
+    ConversionLibrary library;
+    for (int i = 0; i < frames; ++i)
+        library.addToList(ConversionLibrary::ListKind::FrameFile, QStringLiteral("intro"));
+    library.setTvSystem(TvSystem::Pal);
+    library.setOutputSize(640, 480);
+    library.setVideoFileName(path);
+    library.setVideoFunction([frames](int index, const QString&, QImage& frame) {
+        frame = QImage(640, 480, QImage::Format_RGB32);
+        frame.fill(index == frames - 1 ? Qt::red : Qt::green);
+    });
+    return library.convert().outcome == ConversionOutcome::Completed ? path : QString();
+}
+
+TEST_F(RenderJobTest, AnIntroPlaysFirstAndTheFirstTemplateOpensFromItsLastPicture)
+{
+    const QString intro = writeIntro(outputDir.filePath(QStringLiteral("片头.avi")), 20);
+    ASSERT_FALSE(intro.isEmpty());
+    const Result<IntroVideoInfo> info = probeIntroVideo(intro);
+    ASSERT_TRUE(info.ok()) << info.error().toStdString();
+    EXPECT_EQ(info.value().albumFrames, 20);
+    album.addTemplate(10, {}, true);  // shows its start picture
+    album.writeClosing();
+    album.model.settings.introVideo = intro;
+    album.model.settings.introFrames = info.value().albumFrames;
+
+    FrameTap tap;
+    tap.wanted = {0, 18, 19, 25};
+    const RenderResult result = render(tap);
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(budget, 20 + 10 + 100);
+    const QColor green(0, 255, 0), red(255, 0, 0);
+    const QRect middle(300, 100, 1320, 880);
+    EXPECT_GT(test::countPixels(tap.frames[0], middle, green, 30), 1320 * 880 * 9 / 10);
+    EXPECT_GT(test::countPixels(tap.frames[18], middle, green, 30), 1320 * 880 * 9 / 10);
+    EXPECT_GT(test::countPixels(tap.frames[19], middle, red, 40), 1320 * 880 * 9 / 10);
+    // The template shows its start picture: the intro's last one.
+    EXPECT_GT(test::countPixels(tap.frames[25], middle, red, 40), 1320 * 880 * 9 / 10);
+    const test::ProbedFile probed = test::probeFile(output());
+    ASSERT_NE(probed.stream("video"), nullptr);
+    EXPECT_EQ(probed.stream("video")->decodedFrames, 130);
+
+    // A file that is no video stops the render before anything is written.
+    const QString broken = outputDir.filePath(QStringLiteral("broken.avi"));
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("RIFF but not a video") > 0);
+    file.close();
+    album.model.settings.introVideo = broken;
+    FrameTap none;
+    const RenderResult refused = render(none);
+    EXPECT_FALSE(refused.ok());
+    EXPECT_TRUE(refused.error.contains(QStringLiteral("broken.avi"))) << refused.error.toStdString();
 }
 
 TEST_F(RenderJobTest, KaraokeHighlightGrowsAcrossFrames)
