@@ -1,7 +1,10 @@
 #include "ui/tools/tool_windows.h"
 
 #include "ui/shell/command_map.h"
+#include "core/album_model.h"
 #include "ui/shell/dialogs.h"
+#include "ui/tools/intro_video_window.h"
+#include "ui/tools/lrc_maker_window.h"
 #include "ui/tools/picture_effects_window.h"
 
 namespace xc::ui {
@@ -20,8 +23,7 @@ bool ToolWindows::templateManager(const ToolContext& context)
 
 bool ToolWindows::lyricsMaker(const ToolContext& context)
 {
-    context.dialogs.message(context.parent, comingLaterNotice);
-    return false;
+    return LrcMakerWindow::open(context);
 }
 
 bool ToolWindows::pictureEffects(const ToolContext& context)
@@ -33,8 +35,9 @@ bool ToolWindows::pictureEffects(const ToolContext& context)
 
 bool ToolWindows::introVideo(const ToolContext& context)
 {
-    context.dialogs.message(context.parent, comingLaterNotice);
-    return false;
+    IntroVideoWindow window(context.model.settings, context.dialogs, context.parent);
+    window.exec();
+    return false;  // the boards do not show the intro
 }
 
 }  // namespace xc::ui
