@@ -5,7 +5,7 @@ namespace xc {
 namespace {
 
 using P = PhotoRecord;
-constexpr std::array<FieldInfo<P>, 22> photoFields{{
+constexpr std::array<FieldInfo<P>, 23> photoFields{{
     {&P::seq, "seq", "序号"},
     {&P::path, "path", "位置"},
     {&P::name, "name", "文件名"},
@@ -28,6 +28,7 @@ constexpr std::array<FieldInfo<P>, 22> photoFields{{
     {&P::templateFrames, "templateFrames", "模板swf总帧数"},
     {&P::thumbDone, "thumbDone", "suoluotu_wancheng"},
     {&P::cropDone, "cropDone", "jiancai_wancheng"},
+    {&P::crop, "crop", "剪裁"},
 }};
 
 using T = TemplateRecord;

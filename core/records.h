@@ -13,6 +13,7 @@ struct PhotoRecord {
     QString seq, path, name, ext, width, height, orientation, templateFolder, templateIndex, fitTag,
         templatePhotoCount, slotName, templatePackage, slotWidth, slotHeight, templateWidths,
         templateHeights, templateOrientations, templateJpgNames, templateFrames, thumbDone, cropDone;
+    QString crop;  // the part of the photo its slot shows: "x,y,w,h,turns", empty for the whole photo
     static RecordLayout<PhotoRecord> layout();
 };
 

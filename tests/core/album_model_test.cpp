@@ -8,7 +8,7 @@ using namespace xc;
 TEST(AlbumModel, TablesHaveTheirColumnLayouts)
 {
     AlbumModel model;
-    EXPECT_EQ(model.photos.layout().size(), 22u);
+    EXPECT_EQ(model.photos.layout().size(), 23u);
     EXPECT_EQ(model.catalogue.layout().size(), 11u);
     EXPECT_EQ(model.landscapeTemplates.layout().size(), 13u);
     EXPECT_EQ(model.music.layout().size(), 8u);
@@ -32,7 +32,7 @@ TEST(AlbumModel, GetAndSetAddressColumnsByNumber)
     EXPECT_EQ(photos[0].templateFolder, "3");
     EXPECT_EQ(photos[0].cropDone, kw::done);
     EXPECT_EQ(photos.get(0, 7), "3");
-    EXPECT_EQ(photos.values(0).size(), 22);
+    EXPECT_EQ(photos.values(0).size(), 23);
 
     TemplateList catalogue(TemplateRecord::catalogueLayout());
     catalogue.append(TemplateRecord{});

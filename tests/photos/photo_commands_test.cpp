@@ -26,7 +26,7 @@ TEST(CliPlan, ImportsAFolderInNameOrderAndPrintsTheTable)
     const QJsonObject json = QJsonDocument::fromJson(run.out).object();
     const QJsonArray photos = json.value("photos").toArray();
     ASSERT_EQ(photos.size(), 3);
-    EXPECT_EQ(photos[0].toObject().keys().size(), 22);
+    EXPECT_EQ(photos[0].toObject().keys().size(), 23);  // every column, the crop included
     EXPECT_EQ(photos[0].toObject().value("name").toString(), "a");
     EXPECT_EQ(photos[1].toObject().value("name").toString(), "b.");
     EXPECT_EQ(photos[2].toObject().value("orientation").toString(), "shu_zhao");
@@ -38,8 +38,8 @@ TEST(CliPlan, ImportsAFolderInNameOrderAndPrintsTheTable)
     ASSERT_EQ(text.exitCode, 0);
     const QStringList lines = QString::fromUtf8(text.out).trimmed().split('\n');
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_EQ(lines[0].split('\t').size(), 22);
-    EXPECT_EQ(lines[1].split('\t').size(), 22);
+    EXPECT_EQ(lines[0].split('\t').size(), 23);
+    EXPECT_EQ(lines[1].split('\t').size(), 23);
     EXPECT_EQ(lines[2], "templateCounter\t1");
 
     const CliRun refused = runCli({"plan", "--photos", tree.path("user/notes.txt"), "--app-dir", tree.workspace().appDir()});

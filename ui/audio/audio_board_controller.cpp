@@ -180,9 +180,9 @@ void AudioBoardController::runCommand(AreaCommand command)
         SongPreviewWindow::open(m_window, isMusic() ? SongPreviewWindow::Kind::Music : SongPreviewWindow::Kind::Lyrics, m_model,
                                 m_dialogs, selectedRow());
         break;
-    default:
-        m_dialogs.message(m_window, comingLaterNotice);
-        break;
+    case AreaCommand::Preview:
+    case AreaCommand::Cropping:
+        break;  // the photo board's
     }
 }
 

@@ -34,7 +34,6 @@ bool isTool(Command command);
 // True for the commands that first need photos in the album.
 bool needsPhotos(Command command);
 
-inline const QString comingLaterNotice = QStringLiteral("该功能将在后续版本提供");
 inline const QString noPhotosNotice = QStringLiteral("没有添加相片文件！");
 
 }  // namespace xc::ui

@@ -1,24 +1,33 @@
 #include "ui/tools/tool_windows.h"
 
-#include "ui/shell/command_map.h"
 #include "core/album_model.h"
+#include "ui/shell/command_map.h"
 #include "ui/shell/dialogs.h"
 #include "ui/tools/intro_video_window.h"
 #include "ui/tools/lrc_maker_window.h"
+#include "ui/tools/photo_crop_window.h"
 #include "ui/tools/picture_effects_window.h"
+#include "ui/tools/template_manager_window.h"
 
 namespace xc::ui {
 
 bool ToolWindows::photoCropping(const ToolContext& context)
 {
-    context.dialogs.message(context.parent, comingLaterNotice);
-    return false;
+    PhotoCropWindow window(context.model, context.workspace, context.dialogs, context.selectedPhoto, context.parent);
+    window.exec();
+    return window.changedAlbum();
 }
 
 bool ToolWindows::templateManager(const ToolContext& context)
 {
-    context.dialogs.message(context.parent, comingLaterNotice);
-    return false;
+    if (context.model.photos.isEmpty()) {
+        context.dialogs.message(context.parent, noPhotosNotice);
+        return false;
+    }
+    TemplateManagerWindow window(context.model, context.workspace, context.dialogs, context.random, context.selectedPhoto,
+                                 context.parent);
+    window.exec();
+    return window.changed();
 }
 
 bool ToolWindows::lyricsMaker(const ToolContext& context)
