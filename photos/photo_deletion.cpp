@@ -57,6 +57,7 @@ Status refill(AlbumModel& model, const Workspace& workspace, qsizetype row, cons
         added.ext = file.ext;
         added.width = file.width;
         added.height = file.height;
+        added.crop.clear();  // a crop belongs to the photo it was made on
         model.photos.append(added);
     }
     removeBoardThumbnail(workspace, model.settings, row + 1, model.photos.count());

@@ -2,7 +2,7 @@
 # Screenshots of the desktop program as a person sees it, on a virtual 1366 × 768 screen:
 # the start layout, a board of a dozen photos, a dialog and the template preview.
 # Then the windows of making an album: the other settings, the output size, the render window and
-# the text-effect editor; then a song with its lyrics and karaoke script.
+# the text-effect editor; then a song with its lyrics and karaoke script; then the tools.
 # Usage: scripts/screenshots.sh [OUTDIR]   (default docs/screenshots; needs a built build/bin/xiangce)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -139,3 +139,60 @@ xdotool mousemove $((wx + 80)) "$(command_y 5)" click 1
 sleep 1.5
 xdotool key Return  # 播放
 shot karaoke_manager 7
+
+# 9. The tools: cropping a photo, the template manager, a picture over the album, an intro video
+#    (made here from a sample photo with ffmpeg) and timing lyrics to the song.
+[ -n "${app_pid:-}" ] && stop_app
+samples=(build/bin/smxcwjj/samples/*.jpg)
+tool_window() {  # the window captioned $1: sets X Y WIDTH HEIGHT
+  local id; id="$(xdotool search --sync --onlyvisible --name "$1" | head -1)"
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+}
+start_app "${samples[@]/#/$PWD/}" "$PWD/build/bin/yinyuegeci/甜蜜蜜.mp3"
+sleep 5
+xdotool mousemove $((wx + 80)) "$(command_y 14)" click 1  # 相片剪裁
+sleep 1.5
+tool_window '相片剪裁'
+xdotool mousemove $((X + 300)) $((Y + 300))
+xdotool key minus minus minus minus minus minus Right Right Right Up Up
+shot photo_crop 1
+xdotool key Escape; sleep 1
+xdotool mousemove $((wx + 80)) "$(command_y 15)" click 1  # 模板管理
+shot template_manager 4
+xdotool key Escape; sleep 1
+xdotool mousemove $((wx + 80)) "$(command_y 13)" click 1  # 画面特效
+sleep 1
+tool_window '画面特效'
+xdotool mousemove $((X + 860)) $((Y + 90)) click 1  # 选择图片
+sleep 1.5
+xdotool type --delay 20 "$PWD/${samples[3]}"
+xdotool key Return
+sleep 1
+xdotool mousemove $((X + 740)) $((Y + 357)) click 1  # 添加特效
+xdotool mousemove $((X + 63)) $((Y + 585)) click 1   # 预览
+shot picture_effects 2
+xdotool key Escape; sleep 1
+ffmpeg -v error -y -loop 1 -i "${samples[2]}" -vf "scale=1280:-2,zoompan=z='1+0.002*on':d=100:s=1280x720:fps=25,fade=in:0:20" \
+  -frames:v 100 -pix_fmt yuv420p "$work/intro.mp4"
+xdotool mousemove $((wx + 80)) "$(command_y 16)" click 1  # 片头视频
+sleep 1
+tool_window '片头视频'
+xdotool mousemove $((X + 558)) $((Y + 303)) click 1  # 选择视频
+sleep 1.5
+xdotool type --delay 20 "$work/intro.mp4"
+xdotool key Return
+shot intro_video 2
+xdotool key Escape; sleep 1
+xdotool mousemove $((wx + 80)) "$(command_y 17)" click 1  # 歌词制作
+sleep 1
+tool_window '歌词制作'
+xdotool mousemove $((X + 161)) $((Y + 63)) click 1  # 导入歌词
+sleep 1.5
+xdotool type --delay 20 "$PWD/build/bin/yinyuegeci/甜蜜蜜.lrc"
+xdotool key Return
+sleep 1
+xdotool mousemove $((X + 709)) $((Y + 63)) click 1  # 播放
+sleep 5.2; xdotool key space
+sleep 5; xdotool key space
+shot lrc_maker 2
+xdotool key Escape; sleep 1

@@ -79,7 +79,11 @@ bool IntroVideoWindow::chooseVideo(const QString& path)
     }
     m_video = path;
     m_frames = info.value().albumFrames;
-    m_firstPicture = reader.value()->nextFrame();
+    // A second in, past the fade from black many intros open with.
+    const qint64 shownFrame = std::min<qint64>(25, m_frames - 1);
+    for (qint64 frame = 0; frame < shownFrame; ++frame)
+        reader.value()->nextFrame();
+    m_shownPicture = reader.value()->nextFrame();
     m_details->setProperty("size", info.value().size);
     m_details->setProperty("sound", info.value().hasSound);
     showChoice();
@@ -99,7 +103,7 @@ void IntroVideoWindow::removeVideo()
 {
     m_video.clear();
     m_frames = 0;
-    m_firstPicture = QImage();
+    m_shownPicture = QImage();
     showChoice();
 }
 
@@ -118,7 +122,7 @@ void IntroVideoWindow::showChoice()
                                           "保持原有比例；第一个模板从片头的最后一个画面开始。"));
         return;
     }
-    m_picture->setPixmap(QPixmap::fromImage(m_firstPicture));
+    m_picture->setPixmap(QPixmap::fromImage(m_shownPicture));
     const QSize size = m_details->property("size").toSize();
     m_details->setText(QStringLiteral("文件：%1\n时长：%2（%3帧）\n画面：%4×%5\n声音：%6")
                            .arg(QFileInfo(m_video).fileName(), lengthText(m_frames))

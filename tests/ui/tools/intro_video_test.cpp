@@ -46,7 +46,7 @@ TEST(IntroVideoWindow, AReadableVideoIsTakenWithItsSoundChoiceOnlyOnOk)
 
     const QString video = writeVideo(dir.filePath(QStringLiteral("片头.avi")), 50);
     ASSERT_TRUE(window.chooseVideo(video));
-    EXPECT_LT(std::abs(window.firstPicture().pixelColor(240, 135).blue() - 255), 30);
+    EXPECT_LT(std::abs(window.shownPicture().pixelColor(240, 135).blue() - 255), 30);
     EXPECT_TRUE(settings.introVideo.isEmpty());  // waits for "确定"
     for (QRadioButton* button : window.findChildren<QRadioButton*>())
         if (button->text().startsWith(QStringLiteral("相册音乐从第一帧开始")))
