@@ -43,14 +43,15 @@ QSize fittedSize(QSize picture, QSize box)
 
 const QImage& PictureEffectFrames::pictureAt(qint64 albumFrame) const
 {
-    qint64 cycle = 0;
-    for (int length : lengths)
-        cycle += length;
-    qint64 into = cycle > 0 ? (albumFrame - firstFrame) % cycle : 0;
+    // Timed in milliseconds, so an animation keeps its own pace on the album's 25 frames a second.
+    qint64 cycleMs = 0;
+    for (int duration : durationsMs)
+        cycleMs += duration;
+    qint64 into = cycleMs > 0 ? (albumFrame - firstFrame) * frameMs % cycleMs : 0;
     for (qsizetype i = 0; i < frames.size(); ++i) {
-        if (into < lengths[i])
+        if (into < durationsMs[i])
             return frames[i];
-        into -= lengths[i];
+        into -= durationsMs[i];
     }
     return frames.last();
 }
@@ -115,7 +116,7 @@ Result<PictureEffectFrames> loadPictureEffect(const PictureEffectRecord& record,
         if (frame.size() != size)
             frame = frame.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         effect.frames.append(frame.convertToFormat(QImage::Format_ARGB32_Premultiplied));
-        effect.lengths.append(std::max(1, int(std::lround(double(delayMs) / frameMs))));
+        effect.durationsMs.append(std::max(10, delayMs));
         if (!animated)
             break;
     }

@@ -24,11 +24,10 @@ struct PictureEffectDraft {
 };
 
 // The pictures of one effect ready to paint on a surface: every frame of an animated picture (a
-// still picture has one), fitted into the box with its aspect kept, each lasting some album
-// frames.
+// still picture has one), fitted into the box with its aspect kept, each with its own duration.
 struct PictureEffectFrames {
     QList<QImage> frames;
-    QList<int> lengths;   // album frames each picture frame lasts (at least 1)
+    QList<int> durationsMs;  // how long each picture frame shows (at least 10 ms)
     QRect geometry;       // of the pictures on the surface
     qreal opacity = 1.0;
     qint64 firstFrame = 0;  // the 0-based album frames it is shown on: [firstFrame, endFrame)
