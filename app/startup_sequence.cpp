@@ -2,6 +2,7 @@
 
 #include "core/album_model.h"
 #include "core/file_ops.h"
+#include "core/run_folder.h"
 #include "core/workspace.h"
 #include "photos/random_source.h"
 #include "templates/startup.h"
@@ -36,9 +37,16 @@ int runDesktop(QApplication& app, const StartupOptions& options)
 {
     QElapsedTimer sinceStart;
     sinceStart.start();
-    const Workspace workspace = options.appDir.isEmpty() ? Workspace::ofExecutable() : Workspace(options.appDir);
     AlbumModel model;
     ui::Dialogs dialogs;
+    // Working files go to this run's own folder, so an installed copy (its data read-only) works
+    // and runs beside another run of the program lose nothing.
+    const Result<std::unique_ptr<RunFolder>> run = RunFolder::create();
+    if (!run.ok()) {
+        dialogs.message(nullptr, run.error());
+        return 1;
+    }
+    const Workspace workspace(options.appDir.isEmpty() ? Workspace::installedDataDir() : options.appDir, run.value()->path());
     const std::unique_ptr<RandomSource> random = clockRandomSource();
 
     ui::MainWindow window(model, workspace, dialogs, *random);

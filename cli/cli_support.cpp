@@ -37,9 +37,16 @@ bool parseCommand(QCommandLineParser& parser, const QString& command, const QStr
     return true;
 }
 
-Workspace workspaceFrom(const QCommandLineParser& parser)
+std::optional<CommandWorkspace> workspaceFrom(const QCommandLineParser& parser)
 {
-    return parser.isSet(appDirOption) ? Workspace(parser.value(appDirOption)) : Workspace::ofExecutable();
+    Result<std::unique_ptr<RunFolder>> run = RunFolder::create();
+    if (!run.ok()) {
+        printErr(run.error());
+        return std::nullopt;
+    }
+    const QString data = parser.isSet(appDirOption) ? parser.value(appDirOption) : Workspace::installedDataDir();
+    Workspace workspace(data, run.value()->path());
+    return CommandWorkspace{std::move(run.value()), std::move(workspace)};
 }
 
 void reportLeftOutTemplates(const QStringList& leftOut)

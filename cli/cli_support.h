@@ -1,12 +1,16 @@
 #pragma once
 
 #include "core/record_layout.h"
+#include "core/run_folder.h"
 #include "core/workspace.h"
 
 #include <QCommandLineParser>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
+#include <optional>
 
 namespace xc {
 struct AlbumModel;
@@ -24,8 +28,14 @@ inline constexpr int exitUsage = 2;
 bool parseCommand(QCommandLineParser& parser, const QString& command, const QString& description,
                   const QStringList& args, int& exitCode);
 
-// The AppDir given by --app-dir, or the executable's folder.
-Workspace workspaceFrom(const QCommandLineParser& parser);
+// The data tree of one command: the shipped data of --app-dir (or of the program) and a private
+// working folder, removed with whatever the command left in it when this goes.
+struct CommandWorkspace {
+    std::unique_ptr<RunFolder> run;
+    Workspace workspace;
+};
+// Nothing (after telling why on stderr) when the working folder cannot be made.
+std::optional<CommandWorkspace> workspaceFrom(const QCommandLineParser& parser);
 
 // Start-up as the desktop does it (the template catalogue, then the data tree's clean-up); what
 // was left out or could not be made is told on stderr.

@@ -380,7 +380,10 @@ int runMake(const QStringList& args)
         printErr(request.error());
         return exitUsage;
     }
-    return make(request.value(), workspaceFrom(parser));
+    const std::optional<CommandWorkspace> work = workspaceFrom(parser);
+    if (!work)
+        return exitFailure;
+    return make(request.value(), work->workspace);
 }
 
 }  // namespace xc::cli

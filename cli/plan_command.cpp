@@ -72,7 +72,10 @@ int runPlan(const QStringList& args)
         return exitUsage;
     }
 
-    const Workspace workspace = workspaceFrom(parser);
+    const std::optional<CommandWorkspace> work = workspaceFrom(parser);
+    if (!work)
+        return exitFailure;
+    const Workspace& workspace = work->workspace;
     AlbumModel model;
     startUpReporting(model, workspace);
 

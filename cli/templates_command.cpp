@@ -54,7 +54,10 @@ int runTemplates(const QStringList& args)
         return code;
 
     AlbumModel model;
-    const Workspace workspace = workspaceFrom(parser);
+    const std::optional<CommandWorkspace> work = workspaceFrom(parser);
+    if (!work)
+        return exitFailure;
+    const Workspace& workspace = work->workspace;
     reportLeftOutTemplates(buildCatalogue(model, workspace).leftOut);
 
     if (parser.isSet(sheet)) {

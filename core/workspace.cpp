@@ -6,13 +6,47 @@
 
 namespace xc {
 
-Workspace::Workspace(QString appDir) : m_appDir(QDir::cleanPath(QDir(appDir).absolutePath()))
+namespace {
+
+QString folderPath(const QString& folder)
 {
-    if (!m_appDir.endsWith(QLatin1Char('/')))
-        m_appDir += QLatin1Char('/');
+    QString clean = QDir::cleanPath(QDir(folder).absolutePath());
+    if (!clean.endsWith(QLatin1Char('/')))
+        clean += QLatin1Char('/');
+    return clean;
 }
 
-Workspace Workspace::ofExecutable() { return Workspace(QCoreApplication::applicationDirPath()); }
+}  // namespace
+
+bool isShippedPath(const QString& relative)
+{
+    static const QStringList shipped{paths::parameterPackages, paths::moviePackages, paths::closingPackage, paths::samples,
+                                     paths::samplePhotos,      paths::pictures,      paths::templatePage};
+    for (QString prefix : shipped) {
+        if (prefix.endsWith(QLatin1Char('/')))
+            prefix.chop(1);
+        if (relative == prefix || relative.startsWith(prefix + QLatin1Char('/')))
+            return true;
+    }
+    return false;
+}
+
+Workspace::Workspace(QString appDir) : Workspace(appDir, appDir) {}
+
+Workspace::Workspace(QString dataDir, QString workDir) : m_dataDir(folderPath(dataDir)), m_workDir(folderPath(workDir)) {}
+
+QString Workspace::installedDataDir()
+{
+    const QString beside = QCoreApplication::applicationDirPath();
+    if (QFileInfo::exists(beside + QLatin1Char('/') + paths::parameterPackages))
+        return beside;
+    return QDir::cleanPath(beside + QStringLiteral("/../share/xiangce"));
+}
+
+QString Workspace::path(const QString& relative) const
+{
+    return (isShippedPath(relative) ? m_dataDir : m_workDir) + relative;
+}
 
 bool Workspace::containsPath(const QString& absolutePath) const
 {

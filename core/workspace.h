@@ -4,24 +4,32 @@
 
 namespace xc {
 
-// The program folder (AppDir) and the data tree beside it. Every path of the data tree is built
-// here by joining AppDir with a fixed relative path, so tests can work on a copy of the tree.
+// The data tree: the shipped data (template packages, the start picture, the samples, the
+// template page), only ever read, and the working files of one run, under the same relative
+// names. Every path is built here by joining a root with a fixed relative path; the shipped
+// paths take the data folder, every other path the work folder.
 class Workspace {
 public:
+    // Shipped data and working files in one folder (a writable copy of the tree, as tests use).
     explicit Workspace(QString appDir);
+    // The shipped data read from `dataDir`, the working files written under `workDir`.
+    Workspace(QString dataDir, QString workDir);
 
-    // The folder of the running executable.
-    static Workspace ofExecutable();
+    // Where the program's shipped data is: beside the executable in the build, the install
+    // prefix's share/xiangce/ in an installed copy.
+    static QString installedDataDir();
 
-    const QString& appDir() const { return m_appDir; }  // always ends with "/"
-    QString workRoot() const { return m_appDir + QStringLiteral("smxcwjj/"); }
-    QString path(const QString& relative) const { return m_appDir + relative; }
+    const QString& appDir() const { return m_dataDir; }   // the data folder; always ends with "/"
+    const QString& workDir() const { return m_workDir; }  // always ends with "/"
+    QString workRoot() const { return m_workDir + QStringLiteral("smxcwjj/"); }
+    QString path(const QString& relative) const;
 
-    // True when an absolute path lies inside the data tree (used before anything is deleted).
+    // True when an absolute path lies inside the working files (used before anything is deleted).
     bool containsPath(const QString& absolutePath) const;
 
 private:
-    QString m_appDir;
+    QString m_dataDir;
+    QString m_workDir;
 };
 
 // Fixed relative paths of the data tree.
@@ -43,7 +51,13 @@ inline const QString previewRoot = QStringLiteral("smxcwjj/wj_yl_xg_1/");
 inline const QString previewArea = QStringLiteral("smxcwjj/wj_yl_xg_1/wj_yl_xg_1/wj_yl_xg_1/");
 inline const QString unusedArea = QStringLiteral("smxcwjj/wj_x_g_c_l_1/wj_x_g_c_l_1/wj_x_g_c_l_1/wj_x_g_c_l_1/");
 inline const QString samples = QStringLiteral("yinyuegeci/");
+inline const QString samplePhotos = QStringLiteral("smxcwjj/samples/");
+inline const QString pictures = QStringLiteral("smxcwjj/pictures/");
+inline const QString templatePage = QStringLiteral("smxcwjj/web/");
 }  // namespace paths
+
+// True for the relative paths of the shipped data.
+bool isShippedPath(const QString& relative);
 
 // Template instance n works in the folder instanceFolderPrefix + n + "/", its movie named
 // instanceMovieName(n) inside.

@@ -49,6 +49,34 @@ TEST(CliMake, MakesTheSampleAlbumAndCleansTheDataTree)
     EXPECT_FALSE(QDir(tree.path(QStringLiteral("smxcwjj/tp_wjj/tp_wjj/tp_wjj_1"))).exists());
 }
 
+// Two runs on the same program folder at once each work in their own folder: their albums are
+// byte for byte the albums the same runs make one after the other.
+TEST(CliMake, TwoRunsAtOnceMakeTheAlbumsTheyMakeOneAfterTheOther)
+{
+    TestTree tree(TestTree::Contents::BuiltDataTree);
+    QTemporaryDir out;
+    const auto second = [&](const QString& output) {
+        return QStringList{"make", "--app-dir", tree.workspace().appDir(),
+                           "--photos", tree.path(QStringLiteral("smxcwjj/samples/portrait_lanterns.jpg")),
+                           "--photos", tree.path(QStringLiteral("smxcwjj/samples/landscape_sunset_sea.jpg")),
+                           "--kind", "AVI", "--size", "480x272", "--seed", "8", "-o", output};
+    };
+    QProcess a, b;
+    a.start(test::builtPath(QStringLiteral("xiangce-cli")), sampleAlbum(tree, out.filePath(QStringLiteral("a_together"))));
+    b.start(test::builtPath(QStringLiteral("xiangce-cli")), second(out.filePath(QStringLiteral("b_together"))));
+    ASSERT_TRUE(a.waitForFinished(300000) && b.waitForFinished(300000));
+    ASSERT_EQ(a.exitCode(), 0) << a.readAllStandardError().toStdString();
+    ASSERT_EQ(b.exitCode(), 0) << b.readAllStandardError().toStdString();
+    ASSERT_EQ(test::runCli(sampleAlbum(tree, out.filePath(QStringLiteral("a_alone"))), 300000).exitCode, 0);
+    ASSERT_EQ(test::runCli(second(out.filePath(QStringLiteral("b_alone"))), 300000).exitCode, 0);
+    for (const char* album : {"a", "b"}) {
+        const QByteArray together = test::readFile(out.filePath(QStringLiteral("%1_together.avi").arg(album)));
+        ASSERT_GT(together.size(), 10000) << album;
+        EXPECT_TRUE(together == test::readFile(out.filePath(QStringLiteral("%1_alone.avi").arg(album)))) << album;
+    }
+    EXPECT_GT(test::probeFile(out.filePath(QStringLiteral("b_together.avi"))).stream("video")->decodedFrames, 300);
+}
+
 TEST(CliMake, InterruptStopsTheRenderAndRemovesTheUnfinishedOutput)
 {
     TestTree tree(TestTree::Contents::BuiltDataTree);

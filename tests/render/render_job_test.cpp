@@ -163,8 +163,9 @@ TEST_F(RenderJobTest, PictureEffectsShowAtTheirPlaceOnlyInTheirTime)
         const QRect box = test::pixelBox(tap.frames[frame], left, green, 10);
         EXPECT_EQ(!box.isEmpty(), shown) << frame;
         // Scaled twice, its transparent half unseen (the smoothed edge may take one column).
-        if (shown)
+        if (shown) {
             EXPECT_TRUE(box.adjusted(0, 0, 1, 0).contains(QRect(100, 100, 100, 200)) && QRect(100, 100, 100, 200).contains(box)) << frame;
+        }
     }
     // Half opacity: green over the dark frame, half and half.
     const QColor mixed((0 + dark.red()) / 2, (255 + dark.green()) / 2, (0 + dark.blue()) / 2);
