@@ -12,10 +12,19 @@ namespace {
 const std::array<QString, 4> idKeys{QStringLiteral("ti"), QStringLiteral("ar"), QStringLiteral("al"),
                                     QStringLiteral("by")};
 
-// The characters from `from` (0-based) up to, not including, `to`; empty when the range is empty.
-QString between(const QString& line, qsizetype from, qsizetype to)
+// Bounds that keep reading linear whatever a line holds: brackets nested thousands deep would
+// otherwise copy the rest of the line once per bracket. A time key is looked up by its first five
+// characters and an ID tag's value is never shown, so 64 characters of a key lose nothing; no
+// lyric line is 2,048 characters long, and no line carries 256 time tags.
+constexpr qsizetype maximumKeyLength = 64;
+constexpr qsizetype maximumTextLength = 2048;
+constexpr qsizetype maximumTagsPerLine = 256;
+
+// At most `limit` characters from `from` (0-based) up to, not including, `to`; empty when the
+// range is empty.
+QString between(const QString& line, qsizetype from, qsizetype to, qsizetype limit)
 {
-    return to > from ? line.mid(from, to - from) : QString();
+    return to > from ? line.mid(from, std::min(to - from, limit)) : QString();
 }
 
 // Tags of one line that does not end with "]", scanned from its second-to-last character
@@ -36,15 +45,17 @@ void appendLineTags(const QString& line, QList<LrcLine>& tags)
         const qsizetype k = openings.size();
         if (k >= closings.size())
             continue;
+        if (k >= maximumTagsPerLine)
+            break;
         const qsizetype closing = closings.at(k);
         QString text;
         if (k == 0)
-            text = line.mid(closing + 1);
+            text = between(line, closing + 1, line.size(), maximumTextLength);
         else if (closings.last() == openings.last() - 1)
             text = tags.last().text;  // adjacent tags share the text after the last of them
         else
-            text = between(line, closing + 1, openings.last());
-        tags << LrcLine{between(line, p + 1, closing), text};
+            text = between(line, closing + 1, openings.last(), maximumTextLength);
+        tags << LrcLine{between(line, p + 1, closing, maximumKeyLength), text};
         openings << p;
     }
 }
@@ -78,7 +89,7 @@ QList<LrcLine> parseLrcLines(const QStringList& lines)
     for (const QString& line : bracketEnded) {
         const QString id = line.mid(1, 2);
         if (std::find(idKeys.begin(), idKeys.end(), id) != idKeys.end())
-            tags << LrcLine{id, between(line, 4, line.size() - 1)};
+            tags << LrcLine{id, between(line, 4, line.size() - 1, maximumTextLength)};
     }
 
     QList<LrcLine> table{LrcLine{QStringLiteral("00:00"), QString()}};

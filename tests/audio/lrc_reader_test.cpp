@@ -49,6 +49,22 @@ TEST(LrcReader, BuildsTheTimedLineTable)
         EXPECT_EQ(parseLrcLines(c.lines), withLeading(c.rows)) << c.name;
 }
 
+// Brackets nested deep made each "[" copy the rest of the line: 200,000 of them took hours and
+// gigabytes. Now a line keeps its rightmost 256 tags and keys of at most 64 characters.
+TEST(LrcReader, ReadsBracketsNestedDeepInOnePass)
+{
+    const int depth = 200000;
+    const QString line = QStringLiteral("[00:01]") + QString(depth, QLatin1Char('[')) + QString(depth, QLatin1Char(']')) + QStringLiteral("x");
+    const QList<LrcLine> table = parseLrcLines({line, QStringLiteral("[00:02]%1").arg(QString(5000, QChar(0x6B4C)))});
+    ASSERT_EQ(table.size(), 1 + 256 + 1);
+    for (const LrcLine& row : table)
+        EXPECT_LE(row.key.size(), 64);
+    EXPECT_TRUE(table[1].key == QString(64, QLatin1Char(']')));  // between the innermost "[" and the last "]", cut
+    EXPECT_EQ(table.last().key, QStringLiteral("00:02"));
+    EXPECT_EQ(table.last().text.size(), 2048);  // a lyric line of 5,000 characters, cut
+    EXPECT_TRUE(findLrcLine(table, QStringLiteral("00:02")) == QString(2048, QChar(0x6B4C)));
+}
+
 TEST(LrcReader, FindsLinesAtWholeSeconds)
 {
     const QList<LrcLine> table =
