@@ -126,7 +126,7 @@ struct Options {
     QCommandLineOption imageFormat{QStringLiteral("image-format"), QStringLiteral("Picture format of XLTP (default JPG)."), QStringLiteral("JPG|BMP|TGA|PCX")};
     QCommandLineOption tv{QStringLiteral("tv"), QStringLiteral("TV system (default PAL)."), QStringLiteral("PAL|NTSC")};
     QCommandLineOption quality{QStringLiteral("quality"), QStringLiteral("Picture quality (default high)."), QStringLiteral("high|normal")};
-    QCommandLineOption size{QStringLiteral("size"), QStringLiteral("Output size (default 1280x720 for VCD, 1920x1080 otherwise; capped by the kind and quality)."), QStringLiteral("WxH")};
+    QCommandLineOption size{QStringLiteral("size"), QStringLiteral("Output size: VCD 320x176 to 1280x720, the others 32x32 to 1920x1080 (1280x720 at normal quality); DVD at 720x576 or 720x480 is written for the disc (default 1280x720 for VCD, 1920x1080 otherwise)."), QStringLiteral("WxH")};
     QCommandLineOption sync{QStringLiteral("sync"), QStringLiteral("What sets the album length (default photos)."), QStringLiteral("photos|music")};
     QCommandLineOption loopMusic{QStringLiteral("loop-music"), QStringLiteral("Under --sync photos: repeat the songs until the pictures end.")};
     QCommandLineOption loopPictures{QStringLiteral("loop-pictures"), QStringLiteral("Under --sync music: repeat the templates until the music ends.")};
@@ -197,12 +197,15 @@ Result<MakeRequest> readRequest(const QCommandLineParser& parser, const Options&
 
     request.size = outputSizeList(request.kind).defaultSize();
     if (parser.isSet(o.size)) {
-        static const QRegularExpression wxh(QStringLiteral("^(\\d{1,4})[xX×](\\d{1,4})$"));
+        static const QRegularExpression wxh(QStringLiteral("^(\\d{1,9})[xX×](\\d{1,9})$"));
         const QRegularExpressionMatch match = wxh.match(parser.value(o.size));
-        const QSize size = match.hasMatch() ? QSize(match.captured(1).toInt(), match.captured(2).toInt()) : QSize();
-        if (size.width() < 16 || size.height() < 16)
-            return Failure::failure(QStringLiteral("make: --size must be WxH, at least 16x16, for example 1280x720"));
-        request.size = size;
+        if (!match.hasMatch())
+            return Failure::failure(QStringLiteral("make: --size must be WxH, for example 1280x720"));
+        const Result<QSize> size = checkedOutputSize(request.kind, request.quality,
+                                                     QSize(match.captured(1).toInt(), match.captured(2).toInt()));
+        if (!size.ok())
+            return Failure::failure(QStringLiteral("make: --size: ") + size.error());
+        request.size = size.value();
     }
     if (parser.isSet(o.seed)) {
         bool ok = false;

@@ -46,10 +46,11 @@ void setDisplayShape(VideoStreamPlan& video)
     video.sampleAspectDen = int(den / divisor);
 }
 
-void planDiscVideo(OutputPlan& plan, const ConversionSettings& settings)
+bool isDvdVideoSize(QSize size) { return size == dvdVideoPal || size == dvdVideoNtsc; }
+
+void planDiscVideo(OutputPlan& plan, const ConversionSettings& settings, bool ntsc)
 {
     VideoStreamPlan& video = plan.video;
-    const bool ntsc = settings.tvSystem == TvSystem::Ntsc;
     video.gopSize = ntsc ? 18 : 15;
     switch (plan.kind) {
     case OutputKind::Vcd:
@@ -84,11 +85,18 @@ void planDiscVideo(OutputPlan& plan, const ConversionSettings& settings)
         applyLimits(video, settings.bitRateLimits);
         video.bufferSize = std::clamp(video.maxRate / 2, kMainLevelBuffer, kHighLevelBuffer);
         plan.audio = {QStringLiteral("ac3"), outputSampleRate(settings), 448000};
-        // A plain MPEG-2 program stream: the DVD muxer's navigation packets make probing tools
-        // complain about an undecodable stream, and authoring tools write their own anyway.
-        plan.mux.formatName = QStringLiteral("vob");
         plan.mux.packetSize = 2048;
         plan.mux.muxRate = video.maxRate + plan.audio.bitRate <= 10080000 ? 10080000 : 0;
+        if (isDvdVideoSize(video.size)) {
+            // For the disc: navigation packs, the standard's buffer, its mux rate.
+            video.bufferSize = kMainLevelBuffer;
+            plan.mux.formatName = QStringLiteral("dvd");
+            plan.mux.muxRate = 10080000;
+        } else {
+            // A plain MPEG-2 program stream at other sizes: no disc takes them, and probing tools
+            // complain about the navigation packets' undecodable stream.
+            plan.mux.formatName = QStringLiteral("vob");
+        }
         break;
     }
 }
@@ -227,7 +235,10 @@ Result<OutputPlan> planOutput(const ConversionSettings& settings)
         video.codecName = plan.pictures.codecName;
         return Result<OutputPlan>::success(plan);
     }
-    if (settings.tvSystem == TvSystem::Ntsc) {
+    // A DVD-Video size is its TV system's.
+    const bool ntsc = plan.kind == OutputKind::Dvd && isDvdVideoSize(video.size) ? video.size == dvdVideoNtsc
+                                                                                 : settings.tvSystem == TvSystem::Ntsc;
+    if (ntsc) {
         video.frameRateNum = 30000;
         video.frameRateDen = 1001;
         video.repeatFramesToKeepDuration = settings.keepDuration;
@@ -237,7 +248,7 @@ Result<OutputPlan> planOutput(const ConversionSettings& settings)
     else if (plan.kind == OutputKind::Mp4)
         planMp4Video(plan);
     else
-        planDiscVideo(plan, settings);
+        planDiscVideo(plan, settings, ntsc);
     return Result<OutputPlan>::success(plan);
 }
 

@@ -111,6 +111,11 @@ struct OutputPlan {
 // The album canvas the frames are composed on; its shape is the display shape of every output.
 inline constexpr QSize kAlbumCanvas{1920, 1080};
 
+// The DVD-Video picture sizes: a DVD file of one of them is written for the disc (the DVD
+// muxer's navigation packs, the disc's buffer and rates, the size's own TV system).
+inline constexpr QSize dvdVideoPal{720, 576};
+inline constexpr QSize dvdVideoNtsc{720, 480};
+
 // The sound's sample rate: 48,000 Hz for the DVD preset and MP4 files, 44,100 Hz for the others.
 int outputSampleRate(const ConversionSettings& settings);
 

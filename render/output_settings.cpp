@@ -3,6 +3,8 @@
 #include "core/album_model.h"
 #include "core/file_ops.h"
 #include "core/keywords.h"
+#include "media/conversion_output_plan.h"
+#include "render/encoder_run.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,12 +39,43 @@ OutputSizeList outputSizeList(const QString& kind)
                                   {1280, 720}, {1440, 816}, {1600, 896}, {1920, 1080}};
     if (kind == kw::kindVcd)
         return {all.mid(0, 5), 4};
+    if (kind == kw::kindDvd)
+        return {all + QList<QSize>{dvdVideoPal, dvdVideoNtsc}, int(all.size()) - 1};
     return {all, int(all.size()) - 1};
 }
 
 QString outputSizeEntry(QSize size)
 {
-    return QString::number(size.width()) + QStringLiteral(" × ") + QString::number(size.height());
+    const QString entry = QString::number(size.width()) + QStringLiteral(" × ") + QString::number(size.height());
+    if (size == dvdVideoPal)
+        return entry + QStringLiteral("（DVD光盘 PAL）");
+    if (size == dvdVideoNtsc)
+        return entry + QStringLiteral("（DVD光盘 NTSC）");
+    return entry;
+}
+
+OutputSizeLimits outputSizeLimits(const QString& kind, const QString& quality)
+{
+    // At a disc's constant rate a VCD picture smaller than this leaves the encoder more bits than
+    // it can spend on a frame.
+    const QSize minimum = kind == kw::kindVcd ? QSize(320, 176) : QSize(32, 32);
+    return {minimum, frameFormatFor(kind, quality).value_or(kAlbumCanvas)};
+}
+
+Result<QSize> checkedOutputSize(const QString& kind, const QString& quality, QSize asked)
+{
+    const OutputSizeLimits limits = outputSizeLimits(kind, quality);
+    const QSize even(asked.width() & ~1, asked.height() & ~1);
+    if (even.width() < limits.minimum.width() || even.height() < limits.minimum.height() || even.width() > limits.maximum.width()
+        || even.height() > limits.maximum.height()) {
+        return Result<QSize>::failure(QStringLiteral("%1 pictures are from %2x%3 to %4x%5 (odd sizes are rounded down to even)")
+                                          .arg(kind == kw::kindImages ? QStringLiteral("XLTP") : kind)
+                                          .arg(limits.minimum.width())
+                                          .arg(limits.minimum.height())
+                                          .arg(limits.maximum.width())
+                                          .arg(limits.maximum.height()));
+    }
+    return Result<QSize>::success(even);
 }
 
 Status checkPhotosPresent(const AlbumModel& model)

@@ -35,7 +35,17 @@ struct OutputSizeList {
     QSize defaultSize() const { return sizes.value(defaultIndex); }
 };
 OutputSizeList outputSizeList(const QString& kind);
-QString outputSizeEntry(QSize size);  // "1280 × 720"
+QString outputSizeEntry(QSize size);  // "1280 × 720", "720 × 576（DVD光盘 PAL）"
+
+// The sizes a kind can write: the encoders' smallest pictures that still come out right, up to
+// the frame format; widths and heights are used even (an odd one is rounded down).
+struct OutputSizeLimits {
+    QSize minimum;
+    QSize maximum;
+};
+OutputSizeLimits outputSizeLimits(const QString& kind, const QString& quality);
+// The size asked for, made even, or one sentence that gives the kind's limits.
+Result<QSize> checkedOutputSize(const QString& kind, const QString& quality, QSize asked);
 
 // Every launcher's first check: "没有添加相片文件！" when the album has no photos.
 Status checkPhotosPresent(const AlbumModel& model);

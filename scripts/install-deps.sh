@@ -11,6 +11,7 @@ packages=(
   libopencc-dev opencc
   fonts-noto-cjk
   ffmpeg
+  dvdauthor
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -77,6 +78,37 @@ TEST(CliMake, TwoRunsAtOnceMakeTheAlbumsTheyMakeOneAfterTheOther)
     EXPECT_GT(test::probeFile(out.filePath(QStringLiteral("b_together.avi"))).stream("video")->decodedFrames, 300);
 }
 
+// A DVD at the disc's own size is written for the disc: the authoring tool takes it as it is.
+TEST(CliMake, ADvdAtTheDiscSizeAuthorsWithoutAnError)
+{
+    const QString dvdauthor = QStandardPaths::findExecutable(QStringLiteral("dvdauthor"));
+    ASSERT_FALSE(dvdauthor.isEmpty()) << "dvdauthor is installed by scripts/install-deps.sh";
+    TestTree tree(TestTree::Contents::BuiltDataTree);
+    QTemporaryDir out;
+    const QString album = out.filePath(QStringLiteral("disc.mpg"));
+    const test::CliRun made = test::runCli({"make", "--app-dir", tree.workspace().appDir(), "--photos",
+                                            tree.path(QStringLiteral("smxcwjj/samples/landscape_sunset_sea.jpg")), "--music",
+                                            tree.path(QStringLiteral("yinyuegeci/甜蜜蜜.mp3")), "--kind", "DVD", "--size", "720x576",
+                                            "--seed", "2", "-o", album},
+                                           300000);
+    ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("VIDEO_FORMAT"), QStringLiteral("PAL"));
+    const QString disc = out.filePath(QStringLiteral("disc"));
+    for (const QStringList& arguments : {QStringList{"-o", disc, "-t", album}, QStringList{"-o", disc, "-T"}}) {
+        QProcess author;
+        author.setProcessEnvironment(environment);
+        author.setProcessChannelMode(QProcess::MergedChannels);
+        author.start(dvdauthor, arguments);
+        ASSERT_TRUE(author.waitForFinished(120000));
+        const QString said = QString::fromLocal8Bit(author.readAll());
+        EXPECT_EQ(author.exitCode(), 0) << said.toStdString();
+        EXPECT_FALSE(said.contains(QStringLiteral("ERR:"))) << said.toStdString();
+    }
+    EXPECT_TRUE(QFile::exists(disc + QStringLiteral("/VIDEO_TS/VTS_01_1.VOB")));
+    EXPECT_TRUE(QFile::exists(disc + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")));
+}
+
 TEST(CliMake, InterruptStopsTheRenderAndRemovesTheUnfinishedOutput)
 {
     TestTree tree(TestTree::Contents::BuiltDataTree);
@@ -115,6 +147,8 @@ TEST(CliMake, BadInputGetsOneLineAndANonZeroCode)
         {{"make", "--app-dir", appDir, "-o", out.filePath("a")}, 2, "no photos"},
         {{"make", "--app-dir", appDir, "--photos", photos}, 2, "no output"},
         {{"make", "--app-dir", appDir, "--photos", photos, "--kind", "BLURAY", "-o", out.filePath("a")}, 2, "--kind"},
+        {{"make", "--app-dir", appDir, "--photos", photos, "--kind", "VCD", "--size", "17x17", "-o", out.filePath("a")}, 2, "VCD pictures are from 320x176 to 1280x720"},
+        {{"make", "--app-dir", appDir, "--photos", photos, "--size", "99999x99999", "-o", out.filePath("a")}, 2, "DVD pictures are from 32x32 to 1920x1080"},
         {{"make", "--app-dir", appDir, "--photos", photos, "--text", "1:00|x|从左上向右下|clRed|黑体|20", "-o", out.filePath("a")}, 2, "mm:ss"},
         {{"make", "--app-dir", appDir, "--photos", photos, "--overlay", "x.png|1|2|0,0,10", "-o", out.filePath("a")}, 2, "x,y,w,h"},
         {{"make", "--app-dir", appDir, "--photos", photos, "--overlay", tree.path("gone.png") + "|1|2|0,0,10,10|50", "-o", out.filePath("a")}, 1, "gone.png"},

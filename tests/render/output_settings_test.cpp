@@ -38,11 +38,13 @@ TEST(OutputSettings, SizeListsAndDefaults)
     EXPECT_EQ(vcd.defaultSize(), QSize(1280, 720));
     for (const QString& kind : {kw::kindSvcd, kw::kindDvd, kw::kindAvi, kw::kindImages}) {
         const OutputSizeList list = outputSizeList(kind);
-        EXPECT_EQ(list.sizes.size(), 8);
+        EXPECT_EQ(list.sizes.size(), kind == kw::kindDvd ? 10 : 8);  // DVD adds the disc's two sizes
         EXPECT_EQ(list.sizes[5], QSize(1440, 816));
         EXPECT_EQ(list.defaultSize(), QSize(1920, 1080));
     }
+    EXPECT_EQ(outputSizeList(kw::kindDvd).sizes.mid(8), (QList<QSize>{{720, 576}, {720, 480}}));
     EXPECT_EQ(outputSizeEntry({800, 480}), QStringLiteral("800 × 480"));
+    EXPECT_EQ(outputSizeEntry({720, 576}), QStringLiteral("720 × 576（DVD光盘 PAL）"));
 }
 
 TEST(OutputSettings, NoPhotosNoRender)
