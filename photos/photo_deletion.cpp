@@ -10,6 +10,8 @@
 #include "photos/random_source.h"
 #include "templates/materialisation.h"
 
+#include <QFileInfo>
+
 
 namespace xc {
 
@@ -97,14 +99,24 @@ QList<qsizetype> refillCandidates(const AlbumModel& model, qsizetype row)
 Status refillWithAlbumPhoto(AlbumModel& model, const Workspace& workspace, qsizetype row, qsizetype candidate)
 {
     // The photo's own path: the board list shows paths in lower case, which names another file
-    // on a case-sensitive file system.
-    return refill(model, workspace, row, model.photos[candidate].path, false);
+    // on a case-sensitive file system. A photo whose file has gone since the import still has
+    // its picture in its slot, so no photo becomes undeletable.
+    const PhotoRecord& photo = model.photos[candidate];
+    const QString source = QFileInfo::exists(photo.path) ? photo.path : fittedPhotoPath(workspace, model.settings, photo);
+    return refill(model, workspace, row, source, false);
 }
 
 Status refillWithRandomAlbumPhoto(AlbumModel& model, const Workspace& workspace, qsizetype row, RandomSource& random)
 {
+    // Photos whose files are still there come first: their pictures are whole.
     const QList<qsizetype> candidates = refillCandidates(model, row);
-    return refillWithAlbumPhoto(model, workspace, row, candidates[random.draw(int(candidates.size()))]);
+    QList<qsizetype> present;
+    for (qsizetype candidate : candidates) {
+        if (QFileInfo::exists(model.photos[candidate].path))
+            present << candidate;
+    }
+    const QList<qsizetype>& pool = present.isEmpty() ? candidates : present;
+    return refillWithAlbumPhoto(model, workspace, row, pool[random.draw(int(pool.size()))]);
 }
 
 QString wrongRefillOrientationMessage(const QString& requiredOrientation)

@@ -77,6 +77,21 @@ TEST(PhotoDeletion, RefillWithAnAlbumPhotoThenDeleteTheLastOfTheGroup)
     expectThumbnailsMatch(album, {album.tints[0], album.tints[3], album.tints[4]});
 }
 
+// A photo file removed after the import: deleting a photo still works, refilled from the photos
+// whose files are there, or from the gone photo's own slot picture when it is the one chosen.
+TEST(PhotoDeletion, ARefillNeverFailsOnAPhotoWhoseFileHasGone)
+{
+    FiveLandscapeAlbum album;
+    ASSERT_TRUE(QFile::remove(album.paths[4]));
+    ASSERT_TRUE(refillWithAlbumPhoto(album.model, album.tree.workspace(), 1, 4).ok());
+    EXPECT_TRUE(sameColour(loadPicture(album.instanceFile("2", "picture_1.rar")).pixelColor(10, 10), album.tints[4]));
+
+    ASSERT_TRUE(QFile::remove(album.paths[0]));
+    ScriptedRandom firstPresent({0});  // L1's file is gone too: the first photo still there is L3
+    ASSERT_TRUE(refillWithRandomAlbumPhoto(album.model, album.tree.workspace(), 1, firstPresent).ok());
+    EXPECT_TRUE(sameColour(loadPicture(album.instanceFile("2", "picture_2.rar")).pixelColor(10, 10), album.tints[2]));
+}
+
 TEST(PhotoDeletion, RandomRefillDrawsAmongPhotosOfTheSameOrientation)
 {
     FiveLandscapeAlbum album;
