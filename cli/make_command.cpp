@@ -23,6 +23,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <memory>
@@ -55,6 +56,7 @@ struct MakeRequest {
     QString lyricsType = lyricsType::both;
     bool loopMusic = false;
     bool loopPictures = false;
+    bool strict = false;
     QSize size;
     std::optional<quint64> seed;
     QString output;
@@ -132,6 +134,7 @@ struct Options {
     QCommandLineOption loopPictures{QStringLiteral("loop-pictures"), QStringLiteral("Under --sync music: repeat the templates until the music ends.")};
     QCommandLineOption landscapeCrop{QStringLiteral("landscape-crop"), QStringLiteral("Landscape photos: full screen (default) or the template's own effect."), QStringLiteral("full|template")};
     QCommandLineOption portraitCrop{QStringLiteral("portrait-crop"), QStringLiteral("Portrait photos: partial zoom (default) or the template's own effect."), QStringLiteral("zoom|template")};
+    QCommandLineOption strict{QStringLiteral("strict"), QStringLiteral("Refuse the whole run when a photo cannot be read (by default it is skipped with a warning).")};
     QCommandLineOption seed{QStringLiteral("seed"), QStringLiteral("Seed of the template draws, for a repeatable album."), QStringLiteral("N")};
     QCommandLineOption output{QStringList{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("The album file (the kind's extension is added when missing), or the new folder for XLTP."), QStringLiteral("OUT")};
 };
@@ -188,6 +191,7 @@ Result<MakeRequest> readRequest(const QCommandLineParser& parser, const Options&
     if (parser.isSet(o.imageFormat) && request.kind != kw::kindImages)
         return Failure::failure(QStringLiteral("make: --image-format is for --kind XLTP"));
     request.loopMusic = parser.isSet(o.loopMusic);
+    request.strict = parser.isSet(o.strict);
     if (parser.isSet(o.intro))
         request.intro = QFileInfo(parser.value(o.intro)).absoluteFilePath();
     request.musicFromStart = parser.isSet(o.musicFromStart);
@@ -237,6 +241,25 @@ void applyAlbumLength(AlbumModel& model, const MakeRequest& request)
         choosePhotoLengthRule(model.settings);
     model.settings.loopMusic = request.loopMusic;
     model.settings.loopPictures = request.loopPictures && model.settings.syncMode == kw::syncMusic;
+}
+
+// The import of a batch: a photo that cannot be read is left out with a warning line naming it
+// (the import names the file in its message) and the rest imported again, while any photo is left.
+// Under --strict the first such photo refuses the run, as the desktop's import does.
+Status importPhotosSkippingUnreadable(AlbumModel& model, const Workspace& workspace, QStringList photos, bool strict,
+                                      RandomSource& random)
+{
+    for (;;) {
+        const Status imported = importPhotos(model, workspace, photos, noProgress(), random);
+        if (imported.ok() || strict)
+            return imported;
+        const auto named = std::find_if(photos.begin(), photos.end(),
+                                        [&](const QString& photo) { return imported.error().contains(photo); });
+        if (named == photos.end() || photos.size() == 1)
+            return imported;
+        printErr(QStringLiteral("警告：已跳过无法读取的相片。") + imported.error());
+        photos.erase(named);
+    }
 }
 
 // The output path as the launchers make it: the file with its extension, or a new folder.
@@ -296,7 +319,7 @@ int make(const MakeRequest& request, const Workspace& workspace)
     applySettings(model.settings, request);
     const std::unique_ptr<RandomSource> random = request.seed ? seededRandomSource(*request.seed) : clockRandomSource();
     const QList<std::function<Status()>> imports{
-        [&] { return importPhotos(model, workspace, request.photos, noProgress(), *random); },
+        [&] { return importPhotosSkippingUnreadable(model, workspace, request.photos, request.strict, *random); },
         [&] { return importMusic(model, workspace, request.music); },
         [&] { return importLyrics(model, workspace, request.lyrics); },
         [&] { return importKaraokeScripts(model, request.karaoke); },
@@ -368,7 +391,7 @@ int runMake(const QStringList& args)
     const Options options;
     parser.addOptions({options.photos, options.music, options.lyrics, options.karaoke, options.lyricsType, options.text, options.overlay, options.intro, options.musicFromStart,
                        options.kind, options.imageFormat, options.tv, options.quality, options.size, options.sync,
-                       options.loopMusic, options.loopPictures, options.landscapeCrop, options.portraitCrop, options.seed,
+                       options.loopMusic, options.loopPictures, options.landscapeCrop, options.portraitCrop, options.strict, options.seed,
                        options.output});
     parser.addPositionalArgument(QStringLiteral("FILE|DIR"), QStringLiteral("More photos."), QStringLiteral("[FILE|DIR…]"));
     int code = exitOk;

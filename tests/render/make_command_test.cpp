@@ -109,6 +109,26 @@ TEST(CliMake, ADvdAtTheDiscSizeAuthorsWithoutAnError)
     EXPECT_TRUE(QFile::exists(disc + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")));
 }
 
+TEST(CliMake, AnUnreadablePhotoIsSkippedWithAWarningUnlessStrict)
+{
+    TestTree tree(TestTree::Contents::BuiltDataTree);
+    QTemporaryDir out;
+    tree.writeFile(QStringLiteral("photos/坏.jpg"), "not a photo at all");
+    QFile::copy(tree.path(QStringLiteral("smxcwjj/samples/landscape_sunset_sea.jpg")), tree.path(QStringLiteral("photos/good.jpg")));
+    const QStringList args{"make", "--app-dir", tree.workspace().appDir(), "--photos", tree.path(QStringLiteral("photos")),
+                           "--kind", "AVI", "--size", "320x176", "--seed", "1", "-o", out.filePath(QStringLiteral("album"))};
+    const test::CliRun skipped = test::runCli(args, 300000);
+    EXPECT_EQ(skipped.exitCode, 0) << skipped.err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(skipped.err).contains(QStringLiteral("警告：已跳过无法读取的相片。"))) << skipped.err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(skipped.err).contains(QStringLiteral("坏.jpg")));
+    EXPECT_TRUE(QFile::exists(out.filePath(QStringLiteral("album.avi"))));
+
+    const test::CliRun strict = test::runCli(QStringList(args) << "--strict" << "-o" << out.filePath(QStringLiteral("strict")));
+    EXPECT_EQ(strict.exitCode, 1);
+    EXPECT_TRUE(QString::fromUtf8(strict.err).contains(QStringLiteral("坏.jpg")));
+    EXPECT_FALSE(QFile::exists(out.filePath(QStringLiteral("strict.avi"))));
+}
+
 TEST(CliMake, InterruptStopsTheRenderAndRemovesTheUnfinishedOutput)
 {
     TestTree tree(TestTree::Contents::BuiltDataTree);
