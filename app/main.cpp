@@ -2,6 +2,7 @@
 #include "app/startup_sequence.h"
 
 #include "core/single_instance.h"
+#include "media/ffmpeg_log.h"
 #include "ui/shell/theme.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     // Sharp on high-density screens at any scale, not only whole multiples.
     QApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
+    xc::keepFfmpegMessages();
     QApplication::setApplicationName(QStringLiteral("xiangce"));
     QApplication::setApplicationDisplayName(xc::applicationTitle);
 

@@ -1,5 +1,6 @@
 // xiangce-cli: the album core without windows.
 #include "cli/commands.h"
+#include "media/ffmpeg_log.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
         qputenv("XDG_RUNTIME_DIR", runtime);
     }
     QGuiApplication app(argc, argv);
+    xc::keepFfmpegMessages();
     QGuiApplication::setApplicationName(QStringLiteral("xiangce-cli"));
     return xc::cli::dispatch(QStringLiteral("xiangce-cli"), xc::cli::topLevelCommands(), app.arguments().mid(1));
 }

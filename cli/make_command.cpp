@@ -57,6 +57,7 @@ struct MakeRequest {
     bool loopMusic = false;
     bool loopPictures = false;
     bool strict = false;
+    bool verbose = false;
     QSize size;
     std::optional<quint64> seed;
     QString output;
@@ -134,6 +135,7 @@ struct Options {
     QCommandLineOption loopPictures{QStringLiteral("loop-pictures"), QStringLiteral("Under --sync music: repeat the templates until the music ends.")};
     QCommandLineOption landscapeCrop{QStringLiteral("landscape-crop"), QStringLiteral("Landscape photos: full screen (default) or the template's own effect."), QStringLiteral("full|template")};
     QCommandLineOption portraitCrop{QStringLiteral("portrait-crop"), QStringLiteral("Portrait photos: partial zoom (default) or the template's own effect."), QStringLiteral("zoom|template")};
+    QCommandLineOption verbose{QStringLiteral("verbose"), QStringLiteral("After the render, print its log (the encoder's steps and FFmpeg's own messages) on stderr.")};
     QCommandLineOption strict{QStringLiteral("strict"), QStringLiteral("Refuse the whole run when a photo cannot be read (by default it is skipped with a warning).")};
     QCommandLineOption seed{QStringLiteral("seed"), QStringLiteral("Seed of the template draws, for a repeatable album."), QStringLiteral("N")};
     QCommandLineOption output{QStringList{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("The album file (the kind's extension is added when missing), or the new folder for XLTP."), QStringLiteral("OUT")};
@@ -192,6 +194,7 @@ Result<MakeRequest> readRequest(const QCommandLineParser& parser, const Options&
         return Failure::failure(QStringLiteral("make: --image-format is for --kind XLTP"));
     request.loopMusic = parser.isSet(o.loopMusic);
     request.strict = parser.isSet(o.strict);
+    request.verbose = parser.isSet(o.verbose);
     if (parser.isSet(o.intro))
         request.intro = QFileInfo(parser.value(o.intro)).absoluteFilePath();
     request.musicFromStart = parser.isSet(o.musicFromStart);
@@ -367,6 +370,10 @@ int make(const MakeRequest& request, const Workspace& workspace)
         job.setListener(&bar);
         result = job.run();
     }
+    if (request.verbose) {
+        for (const QString& line : job.progressLog().lines())
+            printErr(line);
+    }
     for (const QString& line : job.errorLog().lines())
         printErr(QStringLiteral("警告：") + line);
     if (result.outcome == RenderOutcome::Stopped || interrupted.load()) {
@@ -391,7 +398,7 @@ int runMake(const QStringList& args)
     const Options options;
     parser.addOptions({options.photos, options.music, options.lyrics, options.karaoke, options.lyricsType, options.text, options.overlay, options.intro, options.musicFromStart,
                        options.kind, options.imageFormat, options.tv, options.quality, options.size, options.sync,
-                       options.loopMusic, options.loopPictures, options.landscapeCrop, options.portraitCrop, options.strict, options.seed,
+                       options.loopMusic, options.loopPictures, options.landscapeCrop, options.portraitCrop, options.strict, options.verbose, options.seed,
                        options.output});
     parser.addPositionalArgument(QStringLiteral("FILE|DIR"), QStringLiteral("More photos."), QStringLiteral("[FILE|DIR…]"));
     int code = exitOk;

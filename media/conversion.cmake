@@ -9,5 +9,6 @@ target_sources(xc_media PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/frame_scaler.h ${CMAKE_CURRENT_LIST_DIR}/frame_scaler.cpp
   ${CMAKE_CURRENT_LIST_DIR}/joined_audio.h ${CMAKE_CURRENT_LIST_DIR}/joined_audio.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ffmpeg_utils.h ${CMAKE_CURRENT_LIST_DIR}/ffmpeg_utils.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ffmpeg_log.h ${CMAKE_CURRENT_LIST_DIR}/ffmpeg_log.cpp
 )
 target_link_libraries(xc_media PRIVATE PkgConfig::FFMPEG)

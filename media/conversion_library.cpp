@@ -169,7 +169,7 @@ ConversionResult ConversionLibrary::convert()
             if (m_abortRequested.load())
                 break;
             if (frame.isNull() && !frame.load(*frameName)) {
-                error = QStringLiteral("Cannot read frame file \"%1\"").arg(*frameName);
+                error = QStringLiteral("无法读取画面文件“%1”").arg(*frameName);
                 break;
             }
             if (!worker.push(std::move(frame)))

@@ -196,7 +196,7 @@ QSize outputPictureSize(const ConversionSettings& settings)
 Result<OutputPlan> planOutput(const ConversionSettings& settings)
 {
     if (settings.videoFileName.isEmpty())
-        return Result<OutputPlan>::failure(QStringLiteral("No output file name is set"));
+        return Result<OutputPlan>::failure(QStringLiteral("没有设置输出文件名"));
     OutputPlan plan;
     plan.fileName = settings.videoFileName;
     plan.leadIn = settings.leadIn;
@@ -216,19 +216,19 @@ Result<OutputPlan> planOutput(const ConversionSettings& settings)
         plan.pictures = planPictures(file, pictureCodec);
     } else {
         return Result<OutputPlan>::failure(
-            QStringLiteral("Unsupported output file \"%1\": choose a disc preset, an .avi or .mp4 file or a JPG, BMP, TGA or PCX picture")
+            QStringLiteral("不支持的输出文件“%1”：请选择光盘格式、AVI或MP4文件，或JPG、BMP、TGA、PCX图片")
                 .arg(settings.videoFileName));
     }
     if (plan.hasAudioStream() && !settings.audioFileName.isEmpty() && settings.audioFileName != settings.videoFileName) {
         return Result<OutputPlan>::failure(
-            QStringLiteral("The sound is stored inside the video file; a separate audio file \"%1\" cannot be written")
+            QStringLiteral("声音保存在视频文件中，不能另外写入音频文件“%1”")
                 .arg(settings.audioFileName));
     }
 
     VideoStreamPlan& video = plan.video;
     video.size = outputPictureSize(settings);
     if (video.size.width() < 16 || video.size.height() < 16)
-        return Result<OutputPlan>::failure(QStringLiteral("Invalid picture size %1 x %2").arg(video.size.width()).arg(video.size.height()));
+        return Result<OutputPlan>::failure(QStringLiteral("画面尺寸 %1×%2 无效").arg(video.size.width()).arg(video.size.height()));
     setDisplayShape(video);
     if (plan.kind == OutputKind::PictureSequence) {
         // One picture per album frame, whatever the TV system.

@@ -6,17 +6,17 @@ QString ffmpegError(const QString& context, int code)
 {
     char text[AV_ERROR_MAX_STRING_SIZE] = {};
     av_strerror(code, text, sizeof text);
-    return QStringLiteral("%1: %2").arg(context, QString::fromUtf8(text));
+    return QStringLiteral("%1（原因：%2）").arg(context, QString::fromUtf8(text));
 }
 
 Result<CodecContextPtr> encoderContext(const QString& name)
 {
     const AVCodec* codec = avcodec_find_encoder_by_name(name.toLatin1().constData());
     if (codec == nullptr)
-        return Result<CodecContextPtr>::failure(QStringLiteral("The encoder %1 is not available").arg(name));
+        return Result<CodecContextPtr>::failure(QStringLiteral("没有可用的编码器 %1").arg(name));
     CodecContextPtr context(avcodec_alloc_context3(codec));
     if (!context)
-        return Result<CodecContextPtr>::failure(ffmpegError(QStringLiteral("Cannot use the encoder %1").arg(name), AVERROR(ENOMEM)));
+        return Result<CodecContextPtr>::failure(ffmpegError(QStringLiteral("无法使用编码器 %1").arg(name), AVERROR(ENOMEM)));
     return Result<CodecContextPtr>::success(std::move(context));
 }
 
@@ -24,13 +24,13 @@ Status encode(AVCodecContext& encoder, const AVFrame* frame, AVPacket& packet, c
 {
     int code = avcodec_send_frame(&encoder, frame);
     if (code < 0)
-        return Status::failure(ffmpegError(QStringLiteral("Cannot encode %1").arg(QString::fromUtf8(encoder.codec->name)), code));
+        return Status::failure(ffmpegError(QStringLiteral("编码失败（%1）").arg(QString::fromUtf8(encoder.codec->name)), code));
     while (true) {
         code = avcodec_receive_packet(&encoder, &packet);
         if (code == AVERROR(EAGAIN) || code == AVERROR_EOF)
             return Status::success();
         if (code < 0)
-            return Status::failure(ffmpegError(QStringLiteral("Cannot encode %1").arg(QString::fromUtf8(encoder.codec->name)), code));
+            return Status::failure(ffmpegError(QStringLiteral("编码失败（%1）").arg(QString::fromUtf8(encoder.codec->name)), code));
         Status written = sink(packet);
         av_packet_unref(&packet);
         if (!written.ok())

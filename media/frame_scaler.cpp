@@ -44,7 +44,7 @@ Status FrameScaler::prepare(QSize inputSize, AVPixelFormat inputFormat)
                                    m_outputSize.height(), m_outputFormat, sameSize ? SWS_POINT : SWS_BICUBIC, nullptr,
                                    nullptr, nullptr));
     if (!m_context)
-        return Status::failure(QStringLiteral("Cannot convert frames of %1 x %2").arg(inputSize.width()).arg(inputSize.height()));
+        return Status::failure(QStringLiteral("无法转换 %1×%2 的画面").arg(inputSize.width()).arg(inputSize.height()));
     if (m_fullRange) {
         int* inverseTable = nullptr;
         int* table = nullptr;
@@ -73,12 +73,12 @@ Result<AVFrame*> FrameScaler::convert(const QImage& image)
         m_frame->height = m_outputSize.height();
         const int code = av_frame_get_buffer(m_frame.get(), 0);
         if (code < 0)
-            return Result<AVFrame*>::failure(ffmpegError(QStringLiteral("Cannot allocate a picture"), code));
+            return Result<AVFrame*>::failure(ffmpegError(QStringLiteral("无法分配画面内存"), code));
     }
     // An encoder may still hold the previous picture; then this gives the frame fresh buffers.
     const int code = av_frame_make_writable(m_frame.get());
     if (code < 0)
-        return Result<AVFrame*>::failure(ffmpegError(QStringLiteral("Cannot allocate a picture"), code));
+        return Result<AVFrame*>::failure(ffmpegError(QStringLiteral("无法分配画面内存"), code));
     const uint8_t* sourcePlanes[] = {input.constBits()};
     const int sourceStrides[] = {int(input.bytesPerLine())};
     sws_scale(m_context.get(), sourcePlanes, sourceStrides, 0, input.height(), m_frame->data, m_frame->linesize);

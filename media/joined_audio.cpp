@@ -12,7 +12,7 @@ constexpr qsizetype kDecodeChunk = 8192 * kBytesPerDecodedSample;
 
 QString joinFailure(int code)
 {
-    return ffmpegError(QStringLiteral("Cannot join songs"), code);
+    return ffmpegError(QStringLiteral("无法连接音乐"), code);
 }
 
 }  // namespace

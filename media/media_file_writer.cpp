@@ -36,7 +36,7 @@ public:
 private:
     QString writeFailure(int code) const
     {
-        return ffmpegError(QStringLiteral("Cannot write output file \"%1\"").arg(m_plan.fileName), code);
+        return ffmpegError(QStringLiteral("无法写入输出文件“%1”").arg(m_plan.fileName), code);
     }
     Status openVideo();
     Status openAudio();
@@ -81,7 +81,7 @@ Status MediaFileWriter::open()
     int code = avformat_alloc_output_context2(&output, nullptr, m_plan.mux.formatName.toLatin1().constData(),
                                               fileName.constData());
     if (code < 0)
-        return Status::failure(ffmpegError(QStringLiteral("Cannot create %1 output").arg(m_plan.mux.formatName), code));
+        return Status::failure(ffmpegError(QStringLiteral("无法创建 %1 格式的输出").arg(m_plan.mux.formatName), code));
     m_output.reset(output);
     m_output->max_delay = int(m_plan.mux.maxDelayUs);
     if (!m_packet)
@@ -129,7 +129,7 @@ Status MediaFileWriter::openVideo()
         video.flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     const int code = avcodec_open2(&video, nullptr, nullptr);
     if (code < 0)
-        return Status::failure(ffmpegError(QStringLiteral("Cannot open the video encoder %1").arg(plan.codecName), code));
+        return Status::failure(ffmpegError(QStringLiteral("无法打开视频编码器 %1").arg(plan.codecName), code));
     Status added = addStream(video, m_videoStream);
     if (!added.ok())
         return added;
@@ -160,7 +160,7 @@ Status MediaFileWriter::openAudio()
         audio.flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     int code = avcodec_open2(&audio, nullptr, nullptr);
     if (code < 0)
-        return Status::failure(ffmpegError(QStringLiteral("Cannot open the audio encoder %1").arg(plan.codecName), code));
+        return Status::failure(ffmpegError(QStringLiteral("无法打开音频编码器 %1").arg(plan.codecName), code));
     Status added = addStream(audio, m_audioStream);
     if (!added.ok())
         return added;
@@ -205,7 +205,7 @@ Status MediaFileWriter::openFile()
     const QByteArray url = "file:" + QFile::encodeName(m_plan.fileName);
     int code = avio_open(&m_output->pb, url.constData(), AVIO_FLAG_WRITE);
     if (code < 0)
-        return Status::failure(ffmpegError(QStringLiteral("Cannot open output file \"%1\"").arg(m_plan.fileName), code));
+        return Status::failure(ffmpegError(QStringLiteral("无法打开输出文件“%1”").arg(m_plan.fileName), code));
     AVDictionary* options = nullptr;
     if (m_plan.mux.packetSize > 0)
         av_dict_set_int(&options, "packetsize", m_plan.mux.packetSize, 0);

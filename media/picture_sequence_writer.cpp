@@ -58,7 +58,7 @@ Status PictureSequenceWriter::open()
         return Status::failure(context.error());
     m_encoder = std::move(context.value());
     if (!m_packet)
-        return Status::failure(ffmpegError(QStringLiteral("Cannot write pictures"), AVERROR(ENOMEM)));
+        return Status::failure(ffmpegError(QStringLiteral("无法写入序列图片"), AVERROR(ENOMEM)));
     AVCodecContext& encoder = *m_encoder;
     encoder.width = m_size.width();
     encoder.height = m_size.height();
@@ -72,7 +72,7 @@ Status PictureSequenceWriter::open()
     }
     const int code = avcodec_open2(&encoder, nullptr, nullptr);
     if (code < 0)
-        return Status::failure(ffmpegError(QStringLiteral("Cannot open the picture encoder %1").arg(m_plan.codecName), code));
+        return Status::failure(ffmpegError(QStringLiteral("无法打开图片编码器 %1").arg(m_plan.codecName), code));
     return Status::success();
 }
 
@@ -95,12 +95,12 @@ Status PictureSequenceWriter::writePicture(const AVPacket& packet)
     const QString fileName = m_plan.fileName(m_written);
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return Status::failure(QStringLiteral("Cannot write picture \"%1\": %2").arg(fileName, file.errorString()));
+        return Status::failure(QStringLiteral("无法写入图片“%1”（原因：%2）").arg(fileName, file.errorString()));
     if (file.write(reinterpret_cast<const char*>(packet.data), packet.size) != packet.size || !file.flush()) {
         const QString reason = file.errorString();
         file.close();
         file.remove();
-        return Status::failure(QStringLiteral("Cannot write picture \"%1\": %2").arg(fileName, reason));
+        return Status::failure(QStringLiteral("无法写入图片“%1”（原因：%2）").arg(fileName, reason));
     }
     ++m_written;
     return Status::success();

@@ -3,6 +3,7 @@
 #include "core/album_model.h"
 #include "core/workspace.h"
 #include "media/conversion_library.h"
+#include "media/ffmpeg_log.h"
 #include "media/intro_video.h"
 #include "render/encoder_run.h"
 #include "render/frame_compositor.h"
@@ -143,6 +144,8 @@ RenderResult RenderJob::run()
     if (library.hasError())
         m_progressLog.add(library.errorText());
     m_progressLog.add(QStringLiteral("Conversion ended."));
+    for (const QString& line : takeFfmpegMessages())
+        m_progressLog.add(QStringLiteral("FFmpeg: ") + line);
 
     host.release();
     removeWorkingFiles();
@@ -153,7 +156,7 @@ RenderResult RenderJob::run()
     case ConversionOutcome::Failed:
     case ConversionOutcome::NothingToConvert:
         result.outcome = RenderOutcome::Failed;
-        result.error = converted.error.isEmpty() ? QStringLiteral("Nothing to convert.") : converted.error;
+        result.error = converted.error.isEmpty() ? QStringLiteral("没有可以制作的画面") : converted.error;
         break;
     }
     return result;

@@ -129,6 +129,27 @@ TEST(CliMake, AnUnreadablePhotoIsSkippedWithAWarningUnlessStrict)
     EXPECT_FALSE(QFile::exists(out.filePath(QStringLiteral("strict.avi"))));
 }
 
+// A damaged song makes FFmpeg's decoder complain in English on every damaged frame: those lines
+// belong in the render's log (shown by --verbose), not between our messages.
+TEST(CliMake, FfmpegsOwnMessagesGoToTheLogNotTheTerminal)
+{
+    TestTree tree(TestTree::Contents::BuiltDataTree);
+    QTemporaryDir out;
+    QByteArray song = test::readFile(tree.path(QStringLiteral("yinyuegeci/甜蜜蜜.mp3")));
+    for (int i = 100000; i < 140000; ++i)
+        song[i] = char((i * 7919) & 0xFF);
+    tree.writeFile(QStringLiteral("damaged.mp3"), song);
+    const QStringList args{"make", "--app-dir", tree.workspace().appDir(), "--photos",
+                           tree.path(QStringLiteral("smxcwjj/samples/landscape_sunset_sea.jpg")), "--music", tree.path(QStringLiteral("damaged.mp3")),
+                           "--kind", "AVI", "--size", "320x176", "--seed", "1"};
+    const test::CliRun quiet = test::runCli(QStringList(args) << "-o" << out.filePath(QStringLiteral("quiet")), 300000);
+    EXPECT_EQ(quiet.exitCode, 0) << quiet.err.toStdString();
+    EXPECT_FALSE(quiet.err.contains(" @ 0x")) << quiet.err.toStdString();
+    const test::CliRun verbose = test::runCli(QStringList(args) << "--verbose" << "-o" << out.filePath(QStringLiteral("verbose")), 300000);
+    EXPECT_EQ(verbose.exitCode, 0);
+    EXPECT_TRUE(verbose.err.contains("FFmpeg: [mp3")) << verbose.err.toStdString();
+}
+
 TEST(CliMake, InterruptStopsTheRenderAndRemovesTheUnfinishedOutput)
 {
     TestTree tree(TestTree::Contents::BuiltDataTree);
