@@ -2,10 +2,12 @@
 #include "tests/cli/cli_runner.h"
 #include "tests/support/test_tree.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -73,4 +75,42 @@ TEST(CliHelp, EveryCommandAnswersHelp)
         EXPECT_TRUE(run.out.contains("--") || run.out.contains("Commands")) << args.join(' ').toStdString();
     }
     EXPECT_EQ(runCli({"no-such-command"}).exitCode, 2);
+}
+
+namespace {
+
+QStringList filesUnder(const QString& folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    files.sort();
+    return files;
+}
+
+}  // namespace
+
+// Every command, ending well or not, works in a folder of its own and leaves nothing behind:
+// neither in the program folder nor in the runtime folder.
+TEST(CliCommands, LeaveNothingBehind)
+{
+    TestTree tree(TestTree::Contents::BuiltDataTree);
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    tree.writeFile(QStringLiteral("user/notes.txt"), "not a photo");
+    const QString appDir = tree.workspace().appDir();
+    const QStringList before = filesUnder(appDir);
+    const QList<QStringList> commands{
+        {"templates", "--app-dir", appDir},
+        {"plan", "--photos", tree.path(QStringLiteral("smxcwjj/samples")), "--app-dir", appDir},
+        {"plan", "--photos", tree.path(QStringLiteral("user/notes.txt")), "--app-dir", appDir},
+        {"make", "--photos", tree.path(QStringLiteral("user/notes.txt")), "--app-dir", appDir, "-o", runtime.filePath("a")},
+    };
+    for (const QStringList& command : commands) {
+        runCli(command, 300000);
+        EXPECT_EQ(filesUnder(appDir), before) << command.join(' ').toStdString();
+        EXPECT_TRUE(filesUnder(runtime.path() + QStringLiteral("/xiangce")).isEmpty()) << command.join(' ').toStdString();
+    }
+    qunsetenv("XDG_RUNTIME_DIR");
 }
