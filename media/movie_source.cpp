@@ -168,6 +168,41 @@ QSize placeholderSize(int index) { return QSize(1, index + 1); }
 
 int assetIndexOfPlaceholder(int width, int height) { return width == 1 && height >= 1 ? height - 1 : -1; }
 
+namespace {
+
+// A path shape must carry its path: the animation engine reads a path shape's "ks" without
+// looking, and one without it brings the whole program down. Groups are searched through.
+bool shapesHaveTheirPaths(const QJsonArray& items, int depth = 0)
+{
+    if (depth > 64)
+        return false;
+    for (const QJsonValue& value : items) {
+        const QJsonObject item = value.toObject();
+        const QString type = item.value(QStringLiteral("ty")).toString();
+        if (type == QLatin1String("gr") && !shapesHaveTheirPaths(item.value(QStringLiteral("it")).toArray(), depth + 1))
+            return false;
+        if (type != QLatin1String("sh"))
+            continue;
+        const QJsonValue path = item.value(QStringLiteral("ks")).toObject().value(QStringLiteral("k"));
+        const bool still = path.isObject() && path.toObject().value(QStringLiteral("v")).isArray();
+        const bool animated = path.isArray() && !path.toArray().isEmpty();
+        if (!still && !animated)
+            return false;
+    }
+    return true;
+}
+
+bool layersHaveTheirPaths(const QJsonArray& layers)
+{
+    for (const QJsonValue& layer : layers) {
+        if (!shapesHaveTheirPaths(layer.toObject().value(QStringLiteral("shapes")).toArray()))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 Result<MovieSource> readMovieSource(const QString& path)
 {
     QFile file(path);
@@ -183,6 +218,11 @@ Result<MovieSource> readMovieSource(const QString& path)
 
     const QDir movieFolder = QFileInfo(path).absoluteDir();
     const QJsonObject root = document.object();
+    bool complete = layersHaveTheirPaths(root.value(QStringLiteral("layers")).toArray());
+    for (const QJsonValue& asset : root.value(QStringLiteral("assets")).toArray())
+        complete = complete && layersHaveTheirPaths(asset.toObject().value(QStringLiteral("layers")).toArray());
+    if (!complete)
+        return Result<MovieSource>::failure(QStringLiteral("the movie %1 has a shape without its path").arg(path));
     MovieSource source;
     source.variables = markerVariables(root.value(QStringLiteral("markers")).toArray());
 

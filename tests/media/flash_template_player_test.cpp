@@ -259,6 +259,18 @@ INSTANTIATE_TEST_SUITE_P(
                         f.writeMovie(QJsonObject{{"markers", QJsonArray{test::templateMarker()}}, {"layers", "none"}});
                     },
                     "could not be parsed"},
+        // Found by fuzzing: the animation engine crashed on a path shape without its path.
+        BrokenMovie{"PathShapeWithoutItsPath",
+                    [](const test::TemplateFolder& f) {
+                        QJsonObject movie = crossfadeMovie();
+                        QJsonArray layers = movie.value("layers").toArray();
+                        const QJsonObject pathless{{"ty", "sh"}, {"r", QJsonObject{{"a", 0}, {"k", 0}}}};
+                        layers.append(QJsonObject{{"ty", 4}, {"ind", 99}, {"ip", 0}, {"op", 10}, {"st", 0},
+                                                  {"shapes", QJsonArray{QJsonObject{{"ty", "gr"}, {"it", QJsonArray{pathless}}}}}});
+                        movie.insert("layers", layers);
+                        f.writeMovie(movie);
+                    },
+                    "a shape without its path"},
         BrokenMovie{"NoMarker",
                     [](const test::TemplateFolder& f) {
                         QJsonObject movie = crossfadeMovie();
