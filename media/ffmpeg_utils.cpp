@@ -1,5 +1,7 @@
 #include "media/ffmpeg_utils.h"
 
+#include <QFile>
+
 namespace xc::ffmpeg {
 
 QString ffmpegError(const QString& context, int code)
@@ -7,6 +9,20 @@ QString ffmpegError(const QString& context, int code)
     char text[AV_ERROR_MAX_STRING_SIZE] = {};
     av_strerror(code, text, sizeof text);
     return QStringLiteral("%1（原因：%2）").arg(context, QString::fromUtf8(text));
+}
+
+std::optional<OpenedInput> openInputStream(const QString& path, AVMediaType type)
+{
+    AVFormatContext* raw = nullptr;
+    if (avformat_open_input(&raw, QFile::encodeName(path).constData(), nullptr, nullptr) < 0)
+        return std::nullopt;
+    OpenedInput input{InputContextPtr(raw), -1};
+    if (avformat_find_stream_info(input.format.get(), nullptr) < 0)
+        return std::nullopt;
+    input.stream = av_find_best_stream(input.format.get(), type, -1, -1, nullptr, 0);
+    if (input.stream < 0)
+        return std::nullopt;
+    return input;
 }
 
 Result<CodecContextPtr> encoderContext(const QString& name)

@@ -17,6 +17,7 @@ extern "C" {
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace xc::ffmpeg {
 
@@ -63,6 +64,14 @@ using OutputContextPtr = std::unique_ptr<AVFormatContext, OutputContextDeleter>;
 
 // "context: FFmpeg's description of code", e.g. "Cannot open output file x.mpg: Permission denied".
 QString ffmpegError(const QString& context, int code);
+
+// A media file opened with its streams probed, and its best stream of `type`; nothing when the
+// file cannot be opened or has no such stream.
+struct OpenedInput {
+    InputContextPtr format;
+    int stream = -1;
+};
+std::optional<OpenedInput> openInputStream(const QString& path, AVMediaType type);
 
 // A fresh context of the encoder with that name, or why there is none.
 Result<CodecContextPtr> encoderContext(const QString& name);

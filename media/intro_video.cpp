@@ -2,7 +2,6 @@
 
 #include "media/ffmpeg_utils.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 
@@ -18,7 +17,6 @@ namespace {
 
 using ffmpeg::CodecContextPtr;
 using ffmpeg::FramePtr;
-using ffmpeg::InputContextPtr;
 using ffmpeg::PacketPtr;
 using ffmpeg::ScaleContextPtr;
 
@@ -27,24 +25,15 @@ QString unreadableMessage(const QString& path)
     return QStringLiteral("无法读取片头视频文件：%1").arg(QFileInfo(path).fileName());
 }
 
-struct OpenedVideo {
-    InputContextPtr format;
-    int stream = -1;
-};
+using OpenedVideo = ffmpeg::OpenedInput;
 
 Result<OpenedVideo> openVideo(const QString& path)
 {
-    AVFormatContext* raw = nullptr;
-    if (avformat_open_input(&raw, QFile::encodeName(path).constData(), nullptr, nullptr) < 0)
-        return Result<OpenedVideo>::failure(unreadableMessage(path));
-    OpenedVideo video{InputContextPtr(raw), -1};
-    if (avformat_find_stream_info(video.format.get(), nullptr) < 0)
-        return Result<OpenedVideo>::failure(unreadableMessage(path));
-    video.stream = av_find_best_stream(video.format.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    std::optional<OpenedVideo> video = ffmpeg::openInputStream(path, AVMEDIA_TYPE_VIDEO);
     // A cover picture in a song is not a video.
-    if (video.stream < 0 || (video.format->streams[video.stream]->disposition & AV_DISPOSITION_ATTACHED_PIC))
+    if (!video || (video->format->streams[video->stream]->disposition & AV_DISPOSITION_ATTACHED_PIC))
         return Result<OpenedVideo>::failure(unreadableMessage(path));
-    return Result<OpenedVideo>::success(std::move(video));
+    return Result<OpenedVideo>::success(std::move(*video));
 }
 
 double durationSeconds(const AVFormatContext& format, const AVStream& stream)

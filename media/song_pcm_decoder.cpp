@@ -2,7 +2,6 @@
 
 #include "media/ffmpeg_utils.h"
 
-#include <QFile>
 
 extern "C" {
 #include <libavutil/channel_layout.h>
@@ -15,7 +14,6 @@ namespace {
 
 using ffmpeg::CodecContextPtr;
 using ffmpeg::FramePtr;
-using ffmpeg::InputContextPtr;
 using ffmpeg::PacketPtr;
 using ffmpeg::ResampleContextPtr;
 
@@ -24,23 +22,14 @@ QString unreadableMessage(const QString& path)
     return QStringLiteral("无法打开或测量音乐文件：%1").arg(path);
 }
 
-struct OpenedSong {
-    InputContextPtr format;
-    int stream = -1;
-};
+using OpenedSong = ffmpeg::OpenedInput;
 
 Result<OpenedSong> openSong(const QString& path)
 {
-    AVFormatContext* raw = nullptr;
-    if (avformat_open_input(&raw, QFile::encodeName(path).constData(), nullptr, nullptr) < 0)
+    std::optional<OpenedSong> song = ffmpeg::openInputStream(path, AVMEDIA_TYPE_AUDIO);
+    if (!song)
         return Result<OpenedSong>::failure(unreadableMessage(path));
-    OpenedSong song{InputContextPtr(raw), -1};
-    if (avformat_find_stream_info(song.format.get(), nullptr) < 0)
-        return Result<OpenedSong>::failure(unreadableMessage(path));
-    song.stream = av_find_best_stream(song.format.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
-    if (song.stream < 0)
-        return Result<OpenedSong>::failure(unreadableMessage(path));
-    return Result<OpenedSong>::success(std::move(song));
+    return Result<OpenedSong>::success(std::move(*song));
 }
 
 qint64 toMs(int64_t value, AVRational timeBase)

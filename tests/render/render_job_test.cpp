@@ -4,9 +4,9 @@
 #include "core/keywords.h"
 #include "effects/picture_effects.h"
 #include "effects/text_effects.h"
-#include "media/conversion_library.h"
 #include "media/intro_video.h"
 #include "tests/conversion/media_probe.h"
+#include "tests/conversion/test_video.h"
 #include "tests/render/render_fixture.h"
 
 #include <QFile>
@@ -172,25 +172,10 @@ TEST_F(RenderJobTest, PictureEffectsShowAtTheirPlaceOnlyInTheirTime)
     EXPECT_GT(test::countPixels(tap.frames[50], QRect(1000, 100, 100, 200), mixed, 6), 100 * 200 * 9 / 10);
 }
 
-// A video of `frames` frames, green until its last picture, which is red.
-QString writeIntro(const QString& path, int frames)
-{
-    ConversionLibrary library;
-    for (int i = 0; i < frames; ++i)
-        library.addToList(ConversionLibrary::ListKind::FrameFile, QStringLiteral("intro"));
-    library.setTvSystem(TvSystem::Pal);
-    library.setOutputSize(640, 480);
-    library.setVideoFileName(path);
-    library.setVideoFunction([frames](int index, const QString&, QImage& frame) {
-        frame = QImage(640, 480, QImage::Format_RGB32);
-        frame.fill(index == frames - 1 ? Qt::red : Qt::green);
-    });
-    return library.convert().outcome == ConversionOutcome::Completed ? path : QString();
-}
-
 TEST_F(RenderJobTest, AnIntroPlaysFirstAndTheFirstTemplateOpensFromItsLastPicture)
 {
-    const QString intro = writeIntro(outputDir.filePath(QStringLiteral("片头.avi")), 20);
+    // Green until its last picture, which is red.
+    const QString intro = test::writeTestVideo(outputDir.filePath(QStringLiteral("片头.avi")), 20, QSize(640, 480), Qt::green, Qt::red);
     ASSERT_FALSE(intro.isEmpty());
     const Result<IntroVideoInfo> info = probeIntroVideo(intro);
     ASSERT_TRUE(info.ok()) << info.error().toStdString();

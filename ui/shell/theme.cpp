@@ -1,5 +1,7 @@
 #include "ui/shell/theme.h"
 
+#include <QPainter>
+
 #include <QApplication>
 #include <QPalette>
 #include <QStyleFactory>
@@ -76,6 +78,14 @@ void applyTheme(QApplication& app)
     app.setPalette(palette);
     app.setFont(uiFont());
     app.setStyleSheet(styleSheet());
+}
+
+void paintLyricStage(QPainter& painter, const QRect& area)
+{
+    QLinearGradient stage(area.topLeft(), area.bottomLeft());
+    stage.setColorAt(0, QColor(38, 42, 56));
+    stage.setColorAt(1, QColor(18, 20, 26));
+    painter.fillRect(area, stage);
 }
 
 }  // namespace xc::ui

@@ -4,6 +4,8 @@
 #include <QFont>
 
 class QApplication;
+class QPainter;
+class QRect;
 
 namespace xc::ui {
 
@@ -27,6 +29,9 @@ inline const QColor hintBorder{190, 170, 120};
 
 // The text font in `pixelSize` pixels (Noto Sans CJK where installed).
 QFont uiFont(int pixelSize = 13, bool bold = false);
+
+// The calm dark stage the lyric previews show their lines on.
+void paintLyricStage(QPainter& painter, const QRect& area);
 
 // Sets the application's palette, font and style sheet.
 void applyTheme(QApplication& app);

@@ -71,10 +71,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        QLinearGradient stage(0, 0, 0, height());
-        stage.setColorAt(0, QColor(38, 42, 56));
-        stage.setColorAt(1, QColor(18, 20, 26));
-        p.fillRect(rect(), stage);
+        paintLyricStage(p, rect());
         p.setRenderHint(QPainter::TextAntialiasing);
         const QRect inner = rect().adjusted(18, 0, -18, 0);
         const auto line = [&](const QString& text, const QFont& font, const QColor& colour, int centreY) {

@@ -1,7 +1,7 @@
 #include "ui/tools/intro_video_window.h"
 
 #include "core/album_settings.h"
-#include "media/conversion_library.h"
+#include "tests/conversion/test_video.h"
 #include "tests/ui/support/recording_dialogs.h"
 
 #include <QFile>
@@ -12,22 +12,6 @@
 
 namespace xc::ui {
 namespace {
-
-QString writeVideo(const QString& path, int frames)
-{
-    ConversionLibrary library;
-    for (int i = 0; i < frames; ++i)
-        library.addToList(ConversionLibrary::ListKind::FrameFile, QStringLiteral("intro"));
-    library.setTvSystem(TvSystem::Pal);
-    library.setOutputSize(320, 180);
-    library.setVideoFileName(path);
-    library.setVideoFunction([](int, const QString&, QImage& frame) {
-        frame = QImage(320, 180, QImage::Format_RGB32);
-        frame.fill(Qt::blue);
-    });
-    library.convert();
-    return path;
-}
 
 TEST(IntroVideoWindow, AReadableVideoIsTakenWithItsSoundChoiceOnlyOnOk)
 {
@@ -44,7 +28,7 @@ TEST(IntroVideoWindow, AReadableVideoIsTakenWithItsSoundChoiceOnlyOnOk)
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("无法读取片头视频文件：坏.mp4")});
     EXPECT_TRUE(window.video().isEmpty());
 
-    const QString video = writeVideo(dir.filePath(QStringLiteral("片头.avi")), 50);
+    const QString video = test::writeTestVideo(dir.filePath(QStringLiteral("片头.avi")), 50, QSize(320, 180), Qt::blue, Qt::blue);
     ASSERT_TRUE(window.chooseVideo(video));
     EXPECT_LT(std::abs(window.shownPicture().pixelColor(240, 135).blue() - 255), 30);
     EXPECT_TRUE(settings.introVideo.isEmpty());  // waits for "确定"
