@@ -5,6 +5,7 @@
 # build-fuzz/findings/<target>/; the last lines of each run (executions, speed) are printed.
 # Usage: scripts/fuzz.sh [SECONDS] [TARGET…]   (targets: fuzz_lrc fuzz_ksc fuzz_ini fuzz_package
 #        fuzz_jpeg_probe fuzz_song_length fuzz_movie)
+#        FUZZ_RUNS=N scripts/fuzz.sh 0 TARGET…  runs each target for N executions instead of a time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"; shift || true
@@ -50,8 +51,9 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 status=0
 for target in "${targets[@]}"; do
   findings="build-fuzz/findings/$target"; mkdir -p "$findings"
-  echo "== $target: $seconds s"
-  if ! build-fuzz/fuzz/"$target" "build-fuzz/corpus/$target" -max_total_time="$seconds" -max_len=1048576 \
+  if [ -n "${FUZZ_RUNS:-}" ]; then limit=(-runs="$FUZZ_RUNS"); else limit=(-max_total_time="$seconds"); fi
+  echo "== $target: ${limit[0]#-}"
+  if ! build-fuzz/fuzz/"$target" "build-fuzz/corpus/$target" "${limit[@]}" -max_len=1048576 \
        -rss_limit_mb=4096 -timeout=10 -artifact_prefix="$findings/" -print_final_stats=1 >"build-fuzz/$target.log" 2>&1; then
     echo "   FINDING: see build-fuzz/$target.log and $findings/"; status=1
   fi
