@@ -259,7 +259,13 @@ INSTANTIATE_TEST_SUITE_P(
                         f.writeMovie(QJsonObject{{"markers", QJsonArray{test::templateMarker()}}, {"layers", "none"}});
                     },
                     "could not be parsed"},
-        // Found by fuzzing: the animation engine crashed on a path shape without its path.
+        // Found by fuzzing: the animation engine crashed on a path shape without its path (the
+        // finding itself, a shipped movie with one shape's path cut out, and a small one).
+        BrokenMovie{"FuzzFindingPathShapeWithoutItsPath",
+                    [](const test::TemplateFolder& f) {
+                        f.writeMovieBytes(test::readFile(test::sourcePath("tests/media/data/path_shape_without_path.json")));
+                    },
+                    "a shape without its path"},
         BrokenMovie{"PathShapeWithoutItsPath",
                     [](const test::TemplateFolder& f) {
                         QJsonObject movie = crossfadeMovie();
