@@ -80,5 +80,45 @@ TEST(DesktopStart, ASecondCopyLeavesAtOnceWithCodeZero)
     EXPECT_EQ(first.process().state(), QProcess::Running);  // undisturbed
 }
 
+// The desktop open on a program folder while a command-line run makes an album from it: the
+// album is the one made with the desktop closed, and the desktop's working files are untouched.
+TEST(DesktopStart, RunsBesideACommandLineAlbum)
+{
+    QTemporaryDir runtime;
+    QTemporaryDir out;
+    test::TestTree tree(test::TestTree::Contents::BuiltDataTree);
+    const QString photo = tree.path(QStringLiteral("smxcwjj/samples/landscape_sunset_sea.jpg"));
+    DesktopProgram desktop(runtime.path(), tree.workspace().appDir());
+    desktop.start({photo});
+    ASSERT_TRUE(desktop.process().waitForStarted());
+    // Ready once its photo has a board thumbnail in its own working folder.
+    const QString thumbnail = runtime.path() + QStringLiteral("/xiangce/run-%1/smxcwjj/tp_wj/tp_slt_1/tp_slt_1_1.bmp")
+                                                   .arg(desktop.process().processId());
+    for (int i = 0; i < 200 && !QFile::exists(thumbnail); ++i)
+        QThread::msleep(50);
+    ASSERT_TRUE(QFile::exists(thumbnail));
+
+    const auto make = [&](const QString& name) {
+        QProcess cli;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        cli.setProcessEnvironment(environment);
+        cli.start(test::builtPath(QStringLiteral("xiangce-cli")),
+                  {"make", "--app-dir", tree.workspace().appDir(), "--photos", photo, "--kind", "AVI", "--size", "320x176",
+                   "--seed", "4", "-o", out.filePath(name)});
+        cli.waitForFinished(300000);
+        return cli.exitCode();
+    };
+    ASSERT_EQ(make(QStringLiteral("beside")), 0);
+    EXPECT_TRUE(QFile::exists(thumbnail));  // the desktop's working files are still there
+    EXPECT_EQ(desktop.process().state(), QProcess::Running);
+    desktop.process().kill();
+    desktop.process().waitForFinished(5000);
+    ASSERT_EQ(make(QStringLiteral("alone")), 0);
+    const QByteArray beside = test::readFile(out.filePath(QStringLiteral("beside.avi")));
+    EXPECT_GT(beside.size(), 10000);
+    EXPECT_TRUE(beside == test::readFile(out.filePath(QStringLiteral("alone.avi"))));
+}
+
 }  // namespace
 }  // namespace xc
