@@ -165,7 +165,8 @@ Result<QList<PlayedTemplate>> playShippedTemplates(const AlbumModel& model, cons
         for (const Slot& slot : slots)
             slotLines << slotText(slot);
         PlayedTemplate entry{record.package, QFileInfo(record.package).completeBaseName(),
-                             {record.kind + QStringLiteral(" · ") + record.category,
+                             {record.kind + QStringLiteral(" · ") + record.category
+                                  + (record.collection.isEmpty() ? QString() : QStringLiteral(" · ") + record.collection),
                               QStringLiteral("类别 %1 · %2 帧").arg(record.classMark, record.frames), slotLines.join(QStringLiteral(", "))},
                              {}, {}};
         played.append(play(entry, startPicture, slots, samples, positions));

@@ -84,6 +84,8 @@ Card cardFor(const TemplateRecord& record, const QHash<QString, Card>& pictures)
     Card card = pictures.value(record.package);
     card.title = record.category;
     card.subtitle = QStringLiteral("%1 · %2 张相片").arg(record.kind, record.photoCount);
+    if (!record.collection.isEmpty())
+        card.subtitle += QStringLiteral(" · ") + record.collection;
     card.slotOrientations = parseSlotList(record.slotOrientations);
     return card;
 }

@@ -32,7 +32,7 @@ constexpr std::array<FieldInfo<P>, 23> photoFields{{
 }};
 
 using T = TemplateRecord;
-constexpr std::array<FieldInfo<T>, 11> catalogueFields{{
+constexpr std::array<FieldInfo<T>, 12> catalogueFields{{
     {&T::kind, "kind", "模板类型"},
     {&T::category, "category", "模板分类"},
     {&T::photoCount, "photoCount", "相片数量"},
@@ -44,8 +44,9 @@ constexpr std::array<FieldInfo<T>, 11> catalogueFields{{
     {&T::classMark, "classMark", "分类标注"},
     {&T::index, "index", "序号"},
     {&T::frames, "frames", "模板swf总帧数"},
+    {&T::collection, "collection", "模板系列"},
 }};
-constexpr std::array<FieldInfo<T>, 13> classifiedFields{{
+constexpr std::array<FieldInfo<T>, 14> classifiedFields{{
     {&T::kind, "kind", "模板类型"},
     {&T::category, "category", "模板分类"},
     {&T::photoCount, "photoCount", "相片数量"},
@@ -59,6 +60,7 @@ constexpr std::array<FieldInfo<T>, 13> classifiedFields{{
     {&T::landscapeSlots, "landscapeSlots", "横照几张"},
     {&T::portraitSlots, "portraitSlots", "竖照几张"},
     {&T::frames, "frames", "模板swf总帧数"},
+    {&T::collection, "collection", "模板系列"},
 }};
 
 using M = MusicRecord;

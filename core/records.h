@@ -21,6 +21,7 @@ struct PhotoRecord {
 struct TemplateRecord {
     QString kind, category, photoCount, slotWidths, slotHeights, slotOrientations, slotJpgNames,
         package, classMark, index, landscapeSlots, portraitSlots, frames;
+    QString collection;  // the themed collection it belongs to ("温馨家庭"); empty for none
     static RecordLayout<TemplateRecord> catalogueLayout();
     static RecordLayout<TemplateRecord> classifiedLayout();
     static RecordLayout<TemplateRecord> layout() { return classifiedLayout(); }

@@ -128,6 +128,7 @@ void readCatalogue(AlbumModel& model, const Workspace& workspace, CatalogueRepor
         row.package = model.scanMovies[i];
         row.index = QString::number(model.catalogue.count());  // equals the row position
         row.frames = ini.value(slotSection, QStringLiteral("mbdx"));
+        row.collection = ini.value(slotSection, QStringLiteral("mbxl"));
         model.catalogue.append(row);
     }
     report.usableTemplates = int(model.catalogue.count());

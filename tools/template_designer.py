@@ -862,33 +862,33 @@ def closing():
 
 
 TEMPLATES = [
-    ("01_heng_slow_push", t_slow_push),
-    ("02_heng_push_pan", t_push_pan),
-    ("03_heng_slide_card", t_slide_card),
-    ("04_heng_rotate_print", t_rotate_print),
-    ("05_heng_circle_reveal", t_circle_reveal),
-    ("06_heng_doors", t_doors),
-    ("07_shu_elegant", t_portrait_elegant),
-    ("08_shu_panel", t_portrait_panel),
-    ("09_shu_gold_frame", t_portrait_frame),
-    ("10_shu_echo", t_portrait_echo),
-    ("11_any_zoom_through", t_any_zoom_through),
-    ("12_any_blinds", t_any_blinds),
-    ("13_heng2_staggered", t_two_staggered),
-    ("14_heng2_side_by_side", t_two_side_by_side),
-    ("15_shu2_tilted", t_two_portraits_tilted),
-    ("16_shu2_magazine", t_two_portraits_magazine),
-    ("17_heng3_gallery", t_three_gallery),
-    ("18_shu3_screens", t_three_screens),
-    ("19_heng4_grid", t_four_grid),
-    ("20_mixed_heng_shu", t_mixed_pair),
+    ("01_heng_slow_push", t_slow_push, "温馨家庭"),
+    ("02_heng_push_pan", t_push_pan, "旅行风光"),
+    ("03_heng_slide_card", t_slide_card, "简约时尚"),
+    ("04_heng_rotate_print", t_rotate_print, "浪漫婚礼"),
+    ("05_heng_circle_reveal", t_circle_reveal, "旅行风光"),
+    ("06_heng_doors", t_doors, "浪漫婚礼"),
+    ("07_shu_elegant", t_portrait_elegant, "温馨家庭"),
+    ("08_shu_panel", t_portrait_panel, "简约时尚"),
+    ("09_shu_gold_frame", t_portrait_frame, "浪漫婚礼"),
+    ("10_shu_echo", t_portrait_echo, "浪漫婚礼"),
+    ("11_any_zoom_through", t_any_zoom_through, "旅行风光"),
+    ("12_any_blinds", t_any_blinds, "简约时尚"),
+    ("13_heng2_staggered", t_two_staggered, "温馨家庭"),
+    ("14_heng2_side_by_side", t_two_side_by_side, "旅行风光"),
+    ("15_shu2_tilted", t_two_portraits_tilted, "温馨家庭"),
+    ("16_shu2_magazine", t_two_portraits_magazine, "简约时尚"),
+    ("17_heng3_gallery", t_three_gallery, "旅行风光"),
+    ("18_shu3_screens", t_three_screens, "简约时尚"),
+    ("19_heng4_grid", t_four_grid, "温馨家庭"),
+    ("20_mixed_heng_shu", t_mixed_pair, "浪漫婚礼"),
 ]
 
 
 # ---------------------------------------------------------------------------------------------
 # Output.
 
-def ini_text(movie, kind, category):
+def ini_text(movie, kind, category, collection):
     def slot_list(values):
         return "|" + "|".join(str(v) for v in values) + "|"
     return "\n".join([
@@ -904,6 +904,7 @@ def ini_text(movie, kind, category):
         "szhz=" + slot_list(s[2] for s in movie.slots),
         "xpjpgmc=" + slot_list(f"picture_{k}" for k in range(1, len(movie.slots) + 1)),
         f"mbdx={movie.frames}",
+        f"mbxl={collection}",
         "",
     ])
 
@@ -940,17 +941,17 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "data", "templates")
     out = os.path.abspath(out)
-    wanted = {name for name, _ in TEMPLATES} | {"closing"}
+    wanted = {name for name, _, _ in TEMPLATES} | {"closing"}
     if os.path.isdir(out):
         for entry in os.listdir(out):
             full = os.path.join(out, entry)
             if entry not in wanted and os.path.isfile(os.path.join(full, "template.ini")):
                 shutil.rmtree(full)
-    for name, design in TEMPLATES:
+    for name, design, collection in TEMPLATES:
         movie, kind, category = design()
         movie.name = name
         check(movie)
-        write(os.path.join(out, name, "template.ini"), ini_text(movie, kind, category))
+        write(os.path.join(out, name, "template.ini"), ini_text(movie, kind, category, collection))
         write(os.path.join(out, name, "movie.json"), compact_json(movie.lottie()) + "\n")
     ending = closing()
     write(os.path.join(out, "closing", "movie.json"), compact_json(ending.lottie()) + "\n")

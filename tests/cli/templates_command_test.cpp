@@ -27,6 +27,8 @@ TEST(CliTemplates, PrintsTheShippedCatalogueAsJson)
     const QJsonObject first = catalogue.first().toObject();
     EXPECT_EQ(first.value("index").toString(), "0");
     EXPECT_TRUE(first.value("frames").isString());
+    for (const QJsonValue& entry : catalogue)  // every shipped template is in a themed collection
+        EXPECT_FALSE(entry.toObject().value("collection").toString().isEmpty()) << entry.toObject().value("package").toString().toStdString();
     EXPECT_FALSE(json.value("landscape").toArray().isEmpty());
     EXPECT_FALSE(json.value("portrait").toArray().isEmpty());
     EXPECT_TRUE(json.value("landscape").toArray().first().toObject().contains("landscapeSlots"));

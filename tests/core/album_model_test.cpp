@@ -9,8 +9,8 @@ TEST(AlbumModel, TablesHaveTheirColumnLayouts)
 {
     AlbumModel model;
     EXPECT_EQ(model.photos.layout().size(), 23u);
-    EXPECT_EQ(model.catalogue.layout().size(), 11u);
-    EXPECT_EQ(model.landscapeTemplates.layout().size(), 13u);
+    EXPECT_EQ(model.catalogue.layout().size(), 12u);
+    EXPECT_EQ(model.landscapeTemplates.layout().size(), 14u);
     EXPECT_EQ(model.music.layout().size(), 8u);
     EXPECT_EQ(model.lyrics.layout().size(), 15u);
     EXPECT_EQ(model.karaoke.layout().size(), 13u);

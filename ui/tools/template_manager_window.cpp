@@ -309,7 +309,7 @@ QListWidget* TemplateManagerWindow::makeClassList(const TemplateList& templates)
     list->setMinimumHeight(2 * 146 + 12);
     const QPixmap waiting = placeholderPicture(posterSize, devicePixelRatioF(), QStringLiteral("…"));
     for (const TemplateRecord& t : templates) {
-        auto* item = new QListWidgetItem(posterIcon(waiting), QStringLiteral("%1\n%2 · %3张").arg(templateTitle(t), t.kind, t.photoCount), list);
+        auto* item = new QListWidgetItem(posterIcon(waiting), QStringLiteral("%1\n%2 · %3张").arg(templateTitle(t), t.collection.isEmpty() ? t.kind : t.collection, t.photoCount), list);
         item->setData(indexRole, t.index);
         item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
         item->setToolTip(QStringLiteral("%1（%2）：需要%3").arg(templateTitle(t), t.kind, templateNeedsText(t)));
@@ -376,8 +376,9 @@ void TemplateManagerWindow::onTemplateChosen()
         return;
     const bool inUse = t->index == m_model.photos[m_row].templateIndex;
     const double seconds = t->frames.toDouble() / 25.0;
+    const QString kind = t->collection.isEmpty() ? t->kind : t->kind + QStringLiteral(" · ") + t->collection;
     m_details->setText(QStringLiteral("<b>%1</b>　%2%3<br><span style='color:%4'>需要%5张相片：%6 · 时长%7秒</span>")
-                           .arg(templateTitle(*t).toHtmlEscaped(), t->kind.toHtmlEscaped(),
+                           .arg(templateTitle(*t).toHtmlEscaped(), kind.toHtmlEscaped(),
                                 inUse ? QStringLiteral("　<span style='color:%1'>（这一组正在使用）</span>").arg(theme::accent.name())
                                       : QString(),
                                 theme::textMuted.name(), t->photoCount, templateNeedsText(*t))
