@@ -839,6 +839,52 @@ def t_mixed_pair():
     return m, "横竖混排", "横竖相映"
 
 
+def petal(x, y, size, colour, t0, fall, drift, spin, frames):
+    """One petal falling from (x, y) from frame t0: it sways sideways and turns as it drops."""
+    body = group([ellipse(size, size * 0.55, (0, 0)), fill(rgba(colour, 0.9))],
+                 rot=Keys((t0, 0, "linear"), (frames - 1, spin)))
+    return group([body], pos=Keys((t0, (x, y), "soft"), ((t0 + frames) // 2, (x + drift, y + fall / 2), "soft"),
+                                  (frames - 1, (x - drift / 2, y + fall))))
+
+
+def t_petals():
+    """The photo settles into a blush-white mat while petals drift down across it."""
+    n = 180
+    m = Movie("petals", n, [(1200, 800, "heng")])
+    backdrop(m, "#fff5f3", "#f3d6d6")
+    drifting_glows(m, [(300, 220, 460, "#ffffff", 0.8, 100, 30), (1650, 880, 420, "#f2b8c0", 0.35, -120, -40)], n)
+    start_picture(m, op=44, scale=Keys((0, 100, "in"), (42, 92)), opacity=Keys((0, 100, "soft"), (42, 0)))
+    card(m, "picture_1", pos=Keys((10, (CX, CY + 40), "out"), (60, (CX, CY), "drift"), (n - 8, (CX, CY - 6))),
+         scale=Keys((10, 112, "out"), (60, 100), (n - 8, 97)), opacity=Keys((10, 0, "soft"), (40, 100)),
+         border=26, ip=10, shadow=0.35)
+    pinks = ["#f4a7b9", "#f7c6d0", "#eb8fa6", "#fbd9e1"]
+    petals = [petal(60 + 120 * k, -70 - 110 * (k % 3), 52 + 12 * (k % 3), pinks[k % 4], 20 + 9 * (k % 5),
+                    1300, 160 - 50 * (k % 4), 200 + 60 * (k % 3), n) for k in range(16)]
+    m.shapes("petals", petals, ip=20)
+    return m, "单张横照", "花瓣飘落"
+
+
+def t_shutters():
+    """Vertical shutters open over the start picture one after another to show the portrait."""
+    n = 170
+    m = Movie("shutters", n, [PORTRAIT])
+    start_picture(m, op=n)
+    count, width = 8, W / 8
+    blinds = []
+    for k in range(count):
+        t0 = 6 + 5 * k
+        blinds.append(group([rect(width + 2, H, (0, 0)), fill(rgba("#2d2a32"))], pos=(width * k + width / 2, CY),
+                            scale=Keys((t0, (0, 100), "inout"), (t0 + 22, (100, 100)))))
+    m.shapes("shutters", blinds)
+    drifting_glows(m, [(360, 260, 460, "#8a6fb0", 0.35, 160, 60), (1580, 840, 420, "#c9a86a", 0.25, -180, -80)], n, ip=44,
+                   opacity=Keys((44, 0, "soft"), (70, 100)))
+    gold = rgba("#c9a86a")
+    m.shapes("lines", [frame_lines((CX - 430, CY - 530, 860, 1060), gold, 70, 110, 2)], ip=70)
+    card(m, "picture_1", pos=Keys((50, (CX, CY + 60), "out"), (96, (CX, CY), "drift"), (n - 8, (CX, CY - 10))),
+         scale=Keys((50, 100, "drift"), (n - 8, 104)), opacity=Keys((50, 0, "soft"), (80, 100)), border=18, ip=50, shadow=0.5)
+    return m, "单张竖照", "百叶开窗"
+
+
 def closing():
     """Leaves the last picture: it shrinks to a framed print, then everything fades to black with
     a gold ornament that draws itself and fades last."""
@@ -882,6 +928,8 @@ TEMPLATES = [
     ("18_shu3_screens", t_three_screens, "简约时尚"),
     ("19_heng4_grid", t_four_grid, "温馨家庭"),
     ("20_mixed_heng_shu", t_mixed_pair, "浪漫婚礼"),
+    ("21_heng_petals", t_petals, "浪漫婚礼"),
+    ("22_shu_shutters", t_shutters, "简约时尚"),
 ]
 
 
