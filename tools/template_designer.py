@@ -885,6 +885,95 @@ def t_shutters():
     return m, "单张竖照", "百叶开窗"
 
 
+def confetti_piece(x, y, w, h, colour, t0, fall, drift, spin, frames):
+    """A paper strip tumbling down: it turns and flips (its width breathing) as it falls."""
+    paper = group([rect(w, h), fill(rgba(colour))],
+                  rot=Keys((t0, 0, "linear"), (frames - 1, spin)),
+                  scale=Keys((t0, (100, 100), "inout"), ((t0 + frames) // 2, (20, 100), "inout"), (frames - 1, (100, 100))))
+    return group([paper], pos=Keys((t0, (x, y), "in"), (frames - 1, (x + drift, y + fall))))
+
+
+def t_confetti():
+    """A festive pop: the photo bounces in on a warm red ground while confetti rains down."""
+    n = 190
+    m = Movie("confetti", n, [(1200, 800, "heng")])
+    backdrop(m, "#b3262e", "#6d1019", angle_end=(W * 0.7, H))
+    drifting_glows(m, [(CX, 160, 520, "#ffcf7a", 0.45, 0, 40), (260, 900, 380, "#ff8a65", 0.3, 120, -40)], n)
+    start_picture(m, op=36, scale=Keys((0, 100, "in"), (34, 70)), opacity=Keys((0, 100, "in"), (34, 0)))
+    card(m, "picture_1", pos=Keys((16, (CX, CY + 20)), (n - 8, (CX, CY - 8))),
+         scale=Keys((16, 40, "out"), (44, 108, "inout"), (58, 98, "inout"), (70, 100, "drift"), (n - 8, 103)),
+         opacity=Keys((16, 0, "soft"), (30, 100)), border=24, ip=16, shadow=0.5, frame_colour="#fff8e7")
+    colours = ["#ffd54f", "#ffffff", "#ffb300", "#f48fb1", "#81d4fa", "#c5e1a5"]
+    pieces = [confetti_piece(40 + 97 * k, -80 - 140 * (k % 4), 16 + 6 * (k % 2), 34, colours[k % 6], 30 + 7 * (k % 6),
+                             1350, 120 - 60 * (k % 5), 300 + 90 * (k % 4), n) for k in range(20)]
+    m.shapes("confetti", pieces, ip=30)
+    gold = rgba("#ffd27a")
+    m.shapes("gold_lines", ornament_line(CX, 1010, 220, gold, 90, 130, width=3), ip=90)
+    return m, "单张横照", "彩纸纷飞"
+
+
+def t_turning_cards():
+    """Two prints on a table: the first turns over like a card and shows the second on its back."""
+    n = 200
+    slot = (1050, 700, "heng")
+    m = Movie("turning_cards", n, [slot, slot])
+    backdrop(m, "#e9e1d4", "#cdbfa9")
+    drifting_glows(m, [(300, 240, 440, "#ffffff", 0.7, 140, 40), (1650, 860, 420, "#d9b38c", 0.35, -120, -40)], n)
+    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 74)), opacity=Keys((0, 100, "in"), (38, 0)))
+    # The card turns about its vertical middle: the first face narrows away, the second widens in.
+    first = card(m, "picture_1", pos=Keys((14, (CX, CY + 300), "out"), (50, (CX - 20, CY + 6), "drift"), (100, (CX, CY))),
+                 opacity=Keys((14, 0, "soft"), (34, 100)),
+                 scale=Keys((14, (92, 92), "out"), (50, (100, 100), "drift"), (100, (104, 104), "in"), (122, (0, 104))),
+                 border=22, ip=14, op=123)
+    card(m, "picture_2", pos=(CX, CY), scale=Keys((122, (0, 100), "out"), (146, (100, 100), "drift"), (n - 8, (103, 103))),
+         border=22, ip=122)
+    # The turning face darkens as it goes edge-on, as a card does under a lamp.
+    m.shapes("turn_shade", [group([rect(1094, 744), fill(rgba("#000000", 0.55))])], parent=first,
+             opacity=Keys((100, 0, "in"), (122, 100)), ip=100, op=123)
+    brown = rgba("#8d6e50")
+    m.shapes("corners", corner_marks((CX - 600, CY - 420, 1200, 840), brown, 70, 150, 190, 3), ip=150)
+    return m, "双张横照", "翻牌相见"
+
+
+def t_mosaic():
+    """The portrait arrives under a mosaic of tiles that flip away one by one."""
+    n = 180
+    m = Movie("mosaic", n, [PORTRAIT])
+    backdrop(m, "#e8eef2", "#c9d6df")
+    drifting_glows(m, [(300, 300, 420, "#ffffff", 0.7, 120, 40), (1600, 820, 440, "#9fb8c9", 0.4, -140, -60)], n)
+    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 86)), opacity=Keys((0, 100, "in"), (38, 0)))
+    card(m, "picture_1", pos=Keys((20, (CX, CY), "drift"), (n - 8, (CX + 24, CY - 16))), scale=Keys((20, 100, "drift"), (n - 8, 107)),
+         border=20, ip=20, shadow=0.4)
+    cols, rows, tw, th = 4, 5, 190, 200
+    tiles = []
+    for r in range(rows):
+        for c in range(cols):
+            t0 = 34 + ((r * 7 + c * 11) % 20) * 3
+            x, y = CX - 380 + tw * (c + 0.5), CY - 500 + th * (r + 0.5)
+            tiles.append(group([rect(tw - 4, th - 4, radius=6), fill(rgba("#5f7b8f" if (r + c) % 2 else "#7b97aa"))],
+                               pos=(x, y), scale=Keys((t0, (100, 100), "in"), (t0 + 14, (0, 100)))))
+    m.shapes("tiles", tiles, ip=20, op=110)
+    m.shapes("lines", [frame_lines((CX - 420, CY - 540, 840, 1080), rgba("#5f7b8f"), 112, 150, 2)], ip=112)
+    return m, "单张竖照", "马赛克揭幕"
+
+
+def t_light_leak():
+    """The photo fills the screen and drifts while warm light leaks wash across it, as on film."""
+    n = 170
+    m = Movie("light_leak", n, [ANY_FULL])
+    start_picture(m, op=44, opacity=Keys((10, 100, "soft"), (44, 0)), scale=Keys((0, 100, "in"), (44, 108)))
+    m.image("picture_1", opacity=Keys((10, 0, "soft"), (44, 100)), scale=Keys((10, 112, "drift"), (n - 6, 100)),
+            pos=Keys((10, (CX - 30, CY), "drift"), (n - 6, (CX + 30, CY))), ip=10)
+    m.shapes("leak_warm", [glow(0, 0, 700, "#ff9a3c", 0.55)], pos=Keys((0, (-400, 200), "inout"), (90, (2300, 500))),
+             opacity=Keys((0, 0), (20, 100), (70, 100), (90, 0)), op=91)
+    m.shapes("leak_red", [glow(0, 0, 560, "#ff4f5a", 0.4)], pos=Keys((60, (2300, 900), "inout"), (150, (-300, 700))),
+             opacity=Keys((60, 0), (80, 100), (130, 100), (150, 0)), ip=60, op=151)
+    m.shapes("leak_gold", [glow(0, 0, 500, "#ffe08a", 0.5)], pos=Keys((110, (CX, -400), "inout"), (n - 1, (CX + 300, 1400))),
+             opacity=Keys((110, 0), (130, 100), (n - 1, 0)), ip=110)
+    m.shapes("edges", edge_shade(0.35, 220), opacity=Keys((30, 0), (70, 100)), ip=30)
+    return m, "横竖通用", "胶片漏光"
+
+
 def closing():
     """Leaves the last picture: it shrinks to a framed print, then everything fades to black with
     a gold ornament that draws itself and fades last."""
@@ -930,6 +1019,10 @@ TEMPLATES = [
     ("20_mixed_heng_shu", t_mixed_pair, "浪漫婚礼"),
     ("21_heng_petals", t_petals, "浪漫婚礼"),
     ("22_shu_shutters", t_shutters, "简约时尚"),
+    ("23_heng_confetti", t_confetti, "节日喜庆"),
+    ("24_heng2_turning_cards", t_turning_cards, "温馨家庭"),
+    ("25_shu_mosaic", t_mosaic, "简约时尚"),
+    ("26_any_light_leak", t_light_leak, "旅行风光"),
 ]
 
 

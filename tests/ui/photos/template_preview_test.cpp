@@ -6,6 +6,7 @@
 #include "media/flash_template_player.h"
 #include "photos/photo_import.h"
 #include "photos/random_source.h"
+#include "photos/template_change.h"
 #include "render/photo_preview_area.h"
 #include "templates/materialisation.h"
 #include "templates/startup.h"
@@ -39,6 +40,13 @@ struct SampleAlbum {
         const std::unique_ptr<RandomSource> random = seededRandomSource(7);
         const Status imported = importPhotos(model, tree.workspace(), files, noProgress(), *random);
         EXPECT_TRUE(imported.ok()) << imported.error().toStdString();
+        // The first two photos (landscapes) share the two-photo template, whatever the draws gave.
+        for (const TemplateRecord& t : model.catalogue) {
+            if (t.package.endsWith(QStringLiteral("13_heng2_staggered.rar"))) {
+                const Status grouped = formGroup(model, tree.workspace(), t, {0, 1}, *random);
+                EXPECT_TRUE(grouped.ok()) << grouped.error().toStdString();
+            }
+        }
     }
 
     QString previewArea() const { return tree.path(paths::previewArea); }
