@@ -974,6 +974,85 @@ def t_light_leak():
     return m, "横竖通用", "胶片漏光"
 
 
+def snowflake(x, y, r, t0, fall, sway, frames, alpha=0.9):
+    """A soft snowflake drifting down from (x, y), swaying as it goes."""
+    return group([glow(0, 0, r, "#ffffff", alpha)],
+                 pos=Keys((t0, (x, y), "soft"), ((t0 + frames) // 2, (x + sway, y + fall / 2), "soft"), (frames - 1, (x - sway, y + fall))))
+
+
+def t_mixed_parallax():
+    """Three planes slide at three speeds: far glows, the landscape print, the portrait in front."""
+    n = 210
+    m = Movie("mixed_parallax", n, [(1000, 668, "heng"), (480, 640, "shu")])
+    backdrop(m, "#1f3347", "#3f5f73", angle_end=(W, H * 0.6))
+    drifting_glows(m, [(300, 300, 480, "#7fb3d5", 0.45, 260, 0), (1500, 800, 460, "#f0c987", 0.3, 260, 0)], n)
+    start_picture(m, op=44, pos=Keys((0, (CX, CY), "in"), (42, (CX - 900, CY))), opacity=Keys((0, 100, "in"), (42, 0)))
+    card(m, "picture_1", pos=Keys((10, (1500, 470), "out"), (70, (760, 470), "linear"), (n - 8, (640, 470))),
+         border=18, ip=10, shadow=0.5)
+    card(m, "picture_2", pos=Keys((40, (2300, 600), "out"), (100, (1560, 600), "linear"), (n - 8, (1400, 600))),
+         rot=Keys((40, 6, "out"), (100, 2)), border=16, ip=40, shadow=0.55)
+    m.shapes("foreground_glow", [glow(0, 0, 260, "#ffffff", 0.25)], pos=Keys((60, (2200, 980), "linear"), (n - 1, (200, 980))), ip=60)
+    return m, "横竖混排", "三层视差"
+
+
+def t_mixed_snow():
+    """A winter pair: the landscape and the portrait rest side by side while snow falls."""
+    n = 200
+    m = Movie("mixed_snow", n, [(980, 650, "heng"), (500, 666, "shu")])
+    backdrop(m, "#2b3a55", "#6c7fa0")
+    drifting_glows(m, [(CX, 120, 560, "#dfe9ff", 0.4, 0, 30), (1700, 950, 420, "#9fb3d9", 0.3, -100, -30)], n)
+    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 80)), opacity=Keys((0, 100, "in"), (38, 0)))
+    card(m, "picture_1", pos=Keys((14, (700, 620), "out"), (62, (720, 520), "drift"), (n - 8, (730, 514))),
+         opacity=Keys((14, 0, "soft"), (40, 100)), rot=Keys((14, -4, "out"), (62, -1.5)), border=18, ip=14)
+    card(m, "picture_2", pos=Keys((38, (1440, 640), "out"), (86, (1430, 540), "drift"), (n - 8, (1422, 534))),
+         opacity=Keys((38, 0, "soft"), (64, 100)), rot=Keys((38, 5, "out"), (86, 2)), border=16, ip=38)
+    flakes = [snowflake(40 + 88 * k, -60 - 120 * (k % 4), 10 + 4 * (k % 3), 10 + 6 * (k % 7), 1240, 60 - 30 * (k % 5), n)
+              for k in range(22)]
+    m.shapes("snow", flakes, ip=10)
+    return m, "横竖混排", "瑞雪相伴"
+
+
+def t_mixed_book():
+    """An album opens like a book: the landscape on the left page, the portrait on the right."""
+    n = 200
+    m = Movie("mixed_book", n, [(760, 560, "heng"), (430, 574, "shu")])
+    backdrop(m, "#5a3b2e", "#2c1c16")
+    drifting_glows(m, [(CX, 200, 600, "#ffdcb0", 0.3, 0, 30)], n)
+    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 60)), opacity=Keys((0, 100, "in"), (38, 0)))
+    pages = m.null("pages", pos=(CX, CY + 10), scale=Keys((14, 90, "out"), (60, 100, "drift"), (n - 8, 103)), ip=14)
+    paper = rgba("#fbf5ea")
+    m.shapes("book", soft_shadow(1680, 900, strength=0.5, spread=70, offset=(0, 24)) +
+             [group([rect(840, 880, (-420, 0), 6), fill(paper)]),
+              group([rect(840, 880, (420, 0), 6), fill(paper)],
+                    scale=Keys((14, (0, 100), "out"), (56, (100, 100)))),
+              group([rect(18, 880, (0, 0)), gradient([(0, "#000000", 0.25), (1, "#000000", 0)], (0, 0), (18, 0))])],
+             parent=pages, ip=14)
+    m.image("picture_1", parent=pages, pos=(-420, -30), opacity=Keys((40, 0, "soft"), (70, 100)), ip=40)
+    m.image("picture_2", parent=pages, pos=(420, -30), opacity=Keys((66, 0, "soft"), (96, 100)), ip=66)
+    brown = rgba("#9b7653")
+    m.shapes("captions", ornament_line(-420, 340, 220, brown, 110, 150, width=2.5) +
+             ornament_line(420, 340, 160, brown, 120, 160, width=2.5), parent=pages, ip=110)
+    return m, "横竖混排", "相册翻开"
+
+
+def t_mixed_trio():
+    """Two landscapes and a portrait slide in from three sides and settle in a warm collage."""
+    n = 220
+    m = Movie("mixed_trio", n, [(760, 506, "heng"), (760, 506, "heng"), (480, 640, "shu")])
+    backdrop(m, "#f6efe4", "#e6d3bb")
+    drifting_glows(m, [(300, 200, 460, "#ffffff", 0.8, 120, 40), (1600, 900, 460, "#e8b98a", 0.35, -140, -50)], n)
+    start_picture(m, op=44, scale=Keys((0, 100, "in"), (42, 70)), opacity=Keys((0, 100, "in"), (42, 0)))
+    card(m, "picture_1", pos=Keys((14, (-500, 330), "out"), (60, (560, 330), "drift"), (n - 8, (575, 336))),
+         rot=Keys((14, -12, "out"), (60, -3)), border=16, ip=14)
+    card(m, "picture_2", pos=Keys((40, (-500, 760), "out"), (86, (600, 760), "drift"), (n - 8, (612, 752))),
+         rot=Keys((40, 10, "out"), (86, 2.5)), border=16, ip=40)
+    card(m, "picture_3", pos=Keys((66, (2400, 540), "out"), (112, (1380, 540), "drift"), (n - 8, (1366, 546))),
+         rot=Keys((66, 14, "out"), (112, 4)), border=16, ip=66)
+    warm = rgba("#b07a4a")
+    m.shapes("corners", corner_marks((80, 70, W - 160, H - 140), warm, 80, 150, 190, 3), ip=150)
+    return m, "横竖混排", "三影拼贴"
+
+
 def closing():
     """Leaves the last picture: it shrinks to a framed print, then everything fades to black with
     a gold ornament that draws itself and fades last."""
@@ -1023,6 +1102,10 @@ TEMPLATES = [
     ("24_heng2_turning_cards", t_turning_cards, "温馨家庭"),
     ("25_shu_mosaic", t_mosaic, "简约时尚"),
     ("26_any_light_leak", t_light_leak, "旅行风光"),
+    ("27_mixed_parallax", t_mixed_parallax, "旅行风光"),
+    ("28_mixed_snow", t_mixed_snow, "节日喜庆"),
+    ("29_mixed_book", t_mixed_book, "温馨家庭"),
+    ("30_mixed_trio", t_mixed_trio, "温馨家庭"),
 ]
 
 
