@@ -976,7 +976,8 @@ def t_light_leak():
 
 def snowflake(x, y, r, t0, fall, sway, frames, alpha=0.9):
     """A soft snowflake drifting down from (x, y), swaying as it goes."""
-    return group([glow(0, 0, r, "#ffffff", alpha)],
+    # A plain disc: twenty gradient-filled flakes cost more than the two photos.
+    return group([ellipse(2 * r, 2 * r), fill(rgba("#ffffff", alpha))],
                  pos=Keys((t0, (x, y), "soft"), ((t0 + frames) // 2, (x + sway, y + fall / 2), "soft"), (frames - 1, (x - sway, y + fall))))
 
 
@@ -1006,8 +1007,8 @@ def t_mixed_snow():
          opacity=Keys((14, 0, "soft"), (40, 100)), rot=Keys((14, -4, "out"), (62, -1.5)), border=18, ip=14)
     card(m, "picture_2", pos=Keys((38, (1440, 640), "out"), (86, (1430, 540), "drift"), (n - 8, (1422, 534))),
          opacity=Keys((38, 0, "soft"), (64, 100)), rot=Keys((38, 5, "out"), (86, 2)), border=16, ip=38)
-    flakes = [snowflake(40 + 88 * k, -60 - 120 * (k % 4), 10 + 4 * (k % 3), 10 + 6 * (k % 7), 1240, 60 - 30 * (k % 5), n)
-              for k in range(22)]
+    flakes = [snowflake(40 + 88 * k, -60 - 120 * (k % 4), 5 + 2 * (k % 3), 10 + 6 * (k % 7), 1240, 60 - 30 * (k % 5), n,
+                        0.55 + 0.1 * (k % 4)) for k in range(22)]
     m.shapes("snow", flakes, ip=10)
     return m, "横竖混排", "瑞雪相伴"
 
@@ -1039,8 +1040,9 @@ def t_mixed_trio():
     """Two landscapes and a portrait slide in from three sides and settle in a warm collage."""
     n = 220
     m = Movie("mixed_trio", n, [(760, 506, "heng"), (760, 506, "heng"), (480, 640, "shu")])
+    # One soft light only: three turning prints with their shadows are the cost of this one.
     backdrop(m, "#f6efe4", "#e6d3bb")
-    drifting_glows(m, [(300, 200, 460, "#ffffff", 0.8, 120, 40), (1600, 900, 460, "#e8b98a", 0.35, -140, -50)], n)
+    drifting_glows(m, [(300, 200, 460, "#ffffff", 0.8, 120, 40)], n)
     start_picture(m, op=44, scale=Keys((0, 100, "in"), (42, 70)), opacity=Keys((0, 100, "in"), (42, 0)))
     card(m, "picture_1", pos=Keys((14, (-500, 330), "out"), (60, (560, 330), "drift"), (n - 8, (575, 336))),
          rot=Keys((14, -12, "out"), (60, -3)), border=16, ip=14)
