@@ -1055,6 +1055,105 @@ def t_mixed_trio():
     return m, "横竖混排", "三影拼贴"
 
 
+def balloon(x, y, r, colour, t0, rise, sway, frames):
+    """A balloon on its string rising from (x, y), swaying a little."""
+    body = [group([ellipse(2 * r, 2.4 * r, (0, 0)), fill(rgba(colour, 0.95))]),
+            group([ellipse(r * 0.5, r * 0.7, (-r * 0.4, -r * 0.5)), fill(rgba("#ffffff", 0.35))]),
+            group([path(bezier([(0, 1.2 * r), (-8, 1.2 * r + 60), (6, 1.2 * r + 120)], closed=False)), stroke(rgba("#6d6d6d"), 2)])]
+    return group(body, pos=Keys((t0, (x, y), "soft"), ((t0 + frames) // 2, (x + sway, y - rise / 2), "soft"), (frames - 1, (x, y - rise))),
+                 rot=Keys((t0, -4, "inout"), ((t0 + frames) // 2, 4, "inout"), (frames - 1, -3)))
+
+
+def t_balloons():
+    """A bright nursery wall: the photo pins itself up while balloons float up past it."""
+    n = 190
+    m = Movie("balloons", n, [(1200, 800, "heng")])
+    backdrop(m, "#e3f4fb", "#fdf1d8")
+    drifting_glows(m, [(260, 240, 420, "#ffffff", 0.8, 100, 40)], n)
+    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 84)), opacity=Keys((0, 100, "in"), (38, 0)))
+    card(m, "picture_1", pos=Keys((12, (CX, CY + 420), "out"), (56, (CX, CY), "drift"), (n - 8, (CX + 10, CY - 8))),
+         rot=Keys((12, 6, "out"), (56, -1.5), (n - 8, -0.5)), border=26, bottom=70, ip=12, shadow=0.4)
+    colours = ["#ff6f61", "#ffd166", "#06d6a0", "#4cc9f0", "#f78fb3"]
+    balloons = [balloon(120 + 230 * k, 1250 + 90 * (k % 3), 46 + 8 * (k % 3), colours[k % 5], 30 + 8 * (k % 4), 1500, 50 - 25 * (k % 3), n)
+                for k in range(8)]
+    m.shapes("balloons", balloons, ip=30)
+    return m, "单张横照", "气球飞起"
+
+
+def star(x, y, r, colour, t0, frames):
+    """A four-pointed star twinkling: it swells and fades in turn."""
+    points = [(0, -r), (r * 0.28, -r * 0.28), (r, 0), (r * 0.28, r * 0.28), (0, r), (-r * 0.28, r * 0.28), (-r, 0), (-r * 0.28, -r * 0.28)]
+    return group([path(bezier(points)), fill(rgba(colour))], pos=(x, y),
+                 scale=Keys((t0, 40, "inout"), (t0 + 20, 110, "inout"), (t0 + 40, 60, "inout"), (frames - 1, 100)),
+                 rot=Keys((t0, 0, "linear"), (frames - 1, 90)))
+
+
+def t_stars():
+    """A night-sky portrait: the photo rises into a deep blue while stars twinkle around it."""
+    n = 180
+    m = Movie("stars", n, [PORTRAIT])
+    backdrop(m, "#101c3d", "#2c2f6b")
+    drifting_glows(m, [(CX, 200, 560, "#6e7fd6", 0.35, 0, 40)], n)
+    start_picture(m, op=42, scale=Keys((0, 100, "in"), (40, 90)), opacity=Keys((0, 100, "in"), (40, 0)))
+    card(m, "picture_1", pos=Keys((14, (CX, CY + 200), "out"), (60, (CX, CY), "drift"), (n - 8, (CX, CY - 26))),
+         scale=Keys((60, 100, "drift"), (n - 8, 104)), opacity=Keys((14, 0, "soft"), (40, 100)), border=20, ip=14, shadow=0.5)
+    spots = [(260, 200), (480, 720), (360, 940), (1520, 180), (1700, 520), (1420, 900), (640, 380), (1280, 300), (160, 600), (1780, 860)]
+    stars = [star(x, y, 18 + 8 * (k % 3), "#fff3c4" if k % 2 else "#ffffff", 20 + 11 * k % 90, n) for k, (x, y) in enumerate(spots)]
+    m.shapes("stars", stars, ip=20)
+    return m, "单张竖照", "星空守望"
+
+
+def lantern(x, size, t0, frames):
+    """A red lantern hanging from the top edge, swinging gently on its cord."""
+    red, gold = rgba("#d62828"), rgba("#f6c453")
+    body = [group([path(bezier([(0, 0), (0, 90)], closed=False)), stroke(gold, 3)]),
+            group([ellipse(size, size * 0.82, (0, 90 + size * 0.41)), fill(red)]),
+            group([rect(size * 0.5, 12, (0, 90 + 2)), fill(gold)]),
+            group([rect(size * 0.5, 12, (0, 90 + size * 0.82)), fill(gold)]),
+            group([rect(6, 46, (0, 96 + size * 0.82 + 23)), fill(gold)])]
+    return group(body, pos=(x, -10), rot=Keys((t0, -6, "inout"), (t0 + 40, 6, "inout"), (t0 + 80, -5, "inout"), (frames - 1, 4)))
+
+
+def t_lanterns():
+    """Two prints under swinging red lanterns: a Spring Festival pair in red and gold."""
+    n = 200
+    slot = (860, 574, "heng")
+    m = Movie("lanterns", n, [slot, slot])
+    backdrop(m, "#9d1c1f", "#5a0d10", angle_end=(W * 0.6, H))
+    drifting_glows(m, [(CX, 520, 620, "#ffb347", 0.3, 0, -30)], n)
+    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 70)), opacity=Keys((0, 100, "in"), (38, 0)))
+    card(m, "picture_1", pos=Keys((14, (520, 1500), "out"), (60, (520, 600), "drift"), (n - 8, (530, 592))),
+         rot=Keys((14, -8, "out"), (60, -2)), border=18, ip=14, frame_colour="#fff4d6")
+    card(m, "picture_2", pos=Keys((40, (1400, 1500), "out"), (86, (1400, 600), "drift"), (n - 8, (1390, 592))),
+         rot=Keys((40, 8, "out"), (86, 2)), border=18, ip=40, frame_colour="#fff4d6")
+    m.shapes("lanterns", [lantern(150, 120, 0, n), lantern(960, 100, 10, n), lantern(1770, 120, 20, n)],
+             pos=Keys((0, (0, -420), "out"), (40, (0, 0))))
+    gold = rgba("#f6c453")
+    m.shapes("gold_line", ornament_line(CX, 1010, 300, gold, 100, 140, width=3), ip=100)
+    return m, "双张横照", "灯笼高挂"
+
+
+def t_growth():
+    """Two portraits side by side against a growth chart: then and now."""
+    n = 200
+    slot = (560, 746, "shu")
+    m = Movie("growth", n, [slot, slot])
+    backdrop(m, "#eef7ee", "#d7ecf5")
+    drifting_glows(m, [(300, 900, 460, "#ffffff", 0.8, 120, -40)], n)
+    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 82)), opacity=Keys((0, 100, "in"), (38, 0)))
+    green = rgba("#6aa36f")
+    ticks = [group([path(bezier([(0, y), (28 if k % 2 else 48, y)], closed=False)), stroke(green, 3)]) for k, y in enumerate(range(120, 1000, 60))]
+    m.shapes("chart", [group([path(bezier([(0, 100), (0, 1000)], closed=False)), stroke(green, 4)])] + ticks,
+             pos=Keys((10, (-80, 0), "out"), (50, (140, 0))), ip=10)
+    card(m, "picture_1", pos=Keys((20, (700, 1500), "out"), (66, (700, 560), "drift"), (n - 8, (706, 552))),
+         border=18, bottom=60, ip=20)
+    card(m, "picture_2", pos=Keys((50, (1330, 1500), "out"), (96, (1330, 530), "drift"), (n - 8, (1324, 522))),
+         border=18, bottom=60, ip=50)
+    m.shapes("arrow", [group([path(bezier([(960, 980), (1060, 960)], closed=False)), trim(0, Keys((110, 0, "out"), (140, 100))),
+                              stroke(green, 4)])], ip=110)
+    return m, "双张竖照", "成长对比"
+
+
 def closing():
     """Leaves the last picture: it shrinks to a framed print, then everything fades to black with
     a gold ornament that draws itself and fades last."""
@@ -1108,6 +1207,10 @@ TEMPLATES = [
     ("28_mixed_snow", t_mixed_snow, "节日喜庆"),
     ("29_mixed_book", t_mixed_book, "温馨家庭"),
     ("30_mixed_trio", t_mixed_trio, "温馨家庭"),
+    ("31_heng_balloons", t_balloons, "成长时光"),
+    ("32_shu_stars", t_stars, "成长时光"),
+    ("33_heng2_lanterns", t_lanterns, "节日喜庆"),
+    ("34_shu2_growth", t_growth, "成长时光"),
 ]
 
 
