@@ -1154,6 +1154,68 @@ def t_growth():
     return m, "双张竖照", "成长对比"
 
 
+def t_page_turn():
+    """The start picture turns away like a page from its left edge, shading as it goes, onto the
+    photo lying beneath in an album."""
+    n = 180
+    m = Movie("page_turn", n, [(1300, 866, "heng")])
+    backdrop(m, "#efe6d8", "#d8c7ad")
+    card(m, "picture_1", pos=Keys((0, (CX, CY), "drift"), (n - 8, (CX + 34, CY - 22))), scale=Keys((0, 106, "drift"), (n - 8, 98)),
+         border=24, shadow=0.35, frame_colour="#fffaf0")
+    page = m.null("page", pos=(0, CY), scale=Keys((6, (100, 100), "in"), (52, (0, 100))), op=53)
+    m.image("picture_0", parent=page, anchor=(0, H / 2), pos=(0, 0), op=53)
+    # The page darkens towards its free edge as it stands up, as paper does under a lamp.
+    m.shapes("page_shade", [group([rect(W, H, (W / 2, 0)),
+                                   gradient([(0, "#000000", 0), (1, "#000000", 0.6)], (0, 0), (W, 0))])],
+             parent=page, opacity=Keys((6, 0, "in"), (52, 100)), op=53)
+    m.shapes("spine", [group([rect(40, H, (20, CY)), gradient([(0, "#000000", 0.35), (1, "#000000", 0)], (0, 0), (40, 0))])],
+             opacity=Keys((40, 100), (70, 0)), op=71)
+    brown = rgba("#a07a52")
+    m.shapes("corners", corner_marks((CX - 700, CY - 480, 1400, 960), brown, 70, 110, 150, 3), ip=110)
+    return m, "单张横照", "翻页回忆"
+
+
+def t_bokeh_portrait():
+    """A portrait glowing in soft out-of-focus lights that rise slowly around it."""
+    n = 180
+    m = Movie("bokeh_portrait", n, [PORTRAIT])
+    backdrop(m, "#3a1f3d", "#6b3a5e")
+    start_picture(m, op=44, scale=Keys((0, 100, "in"), (42, 110)), opacity=Keys((0, 100, "in"), (42, 0)))
+    lights = [(200 + 190 * k, 1000 - 80 * (k % 5), 30 + 14 * (k % 4), 0.35 + 0.08 * (k % 3), 500 + 60 * (k % 4)) for k in range(9)]
+    m.shapes("bokeh", bokeh(lights, n, "#ffd6e8"))
+    card(m, "picture_1", pos=Keys((16, (CX, CY + 40), "out"), (64, (CX, CY), "drift"), (n - 8, (CX, CY - 20))),
+         scale=Keys((16, 90, "out"), (64, 100, "drift"), (n - 8, 104)), opacity=Keys((16, 0, "soft"), (44, 100)),
+         border=20, ip=16, shadow=0.5, frame_colour="#fff5f8")
+    gold = rgba("#e7c28a")
+    m.shapes("gold_frame", [frame_lines((CX - 420, CY - 530, 840, 1060), gold, 100, 140, 2)], ip=100)
+    return m, "单张竖照", "光斑浪漫"
+
+
+def firework(cx, cy, r, colour, t0):
+    """A burst of twelve sparks flying out from (cx, cy) and fading."""
+    sparks = []
+    for k in range(12):
+        angle = k * 30
+        sparks.append(group([ellipse(18, 18, (0, -r)), fill(rgba(colour))], rot=angle))
+    return group(sparks, pos=(cx, cy), scale=Keys((t0, 10, "out"), (t0 + 24, 100, "linear"), (t0 + 44, 112)),
+                 opacity=Keys((t0, 0), (t0 + 4, 100), (t0 + 28, 100), (t0 + 44, 0)))
+
+
+def t_fireworks():
+    """Fireworks burst in a night sky around the photo: a festive landscape single."""
+    n = 190
+    m = Movie("fireworks", n, [(1200, 800, "heng")])
+    backdrop(m, "#0b1030", "#23124a")
+    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 80)), opacity=Keys((0, 100, "in"), (38, 0)))
+    card(m, "picture_1", pos=Keys((14, (CX, CY + 120), "out"), (58, (CX, CY + 40), "drift"), (n - 8, (CX, CY + 24))),
+         scale=Keys((14, 80, "out"), (58, 92, "drift"), (n - 8, 95)), opacity=Keys((14, 0, "soft"), (36, 100)),
+         border=20, ip=14, shadow=0.5, frame_colour="#fff7e0")
+    bursts = [firework(300, 220, 150, "#ffd166", 30), firework(1620, 200, 170, "#ef476f", 52), firework(960, 130, 130, "#06d6a0", 78),
+              firework(220, 760, 120, "#4cc9f0", 100), firework(1700, 780, 140, "#ffd166", 122), firework(520, 150, 120, "#f78fb3", 140)]
+    m.shapes("fireworks", bursts, ip=30)
+    return m, "单张横照", "烟花绽放"
+
+
 def closing():
     """Leaves the last picture: it shrinks to a framed print, then everything fades to black with
     a gold ornament that draws itself and fades last."""
@@ -1211,6 +1273,9 @@ TEMPLATES = [
     ("32_shu_stars", t_stars, "成长时光"),
     ("33_heng2_lanterns", t_lanterns, "节日喜庆"),
     ("34_shu2_growth", t_growth, "成长时光"),
+    ("35_heng_page_turn", t_page_turn, "温馨家庭"),
+    ("36_shu_bokeh", t_bokeh_portrait, "浪漫婚礼"),
+    ("37_heng_fireworks", t_fireworks, "节日喜庆"),
 ]
 
 
