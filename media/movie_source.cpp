@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 
 #include <cctype>
 #include <cstring>
@@ -192,10 +193,16 @@ bool shapesHaveTheirPaths(const QJsonArray& items, int depth = 0)
     return true;
 }
 
-bool layersHaveTheirPaths(const QJsonArray& layers)
+// Every layer is whole: its shapes carry their paths, and an image or a nested movie names an
+// asset the movie has (the engine follows a missing one into nothing).
+bool layersAreWhole(const QJsonArray& layers, const QSet<QString>& assetIds)
 {
-    for (const QJsonValue& layer : layers) {
-        if (!shapesHaveTheirPaths(layer.toObject().value(QStringLiteral("shapes")).toArray()))
+    for (const QJsonValue& value : layers) {
+        const QJsonObject layer = value.toObject();
+        if (!shapesHaveTheirPaths(layer.value(QStringLiteral("shapes")).toArray()))
+            return false;
+        const int type = layer.value(QStringLiteral("ty")).toInt(-1);
+        if ((type == 0 || type == 2) && !assetIds.contains(layer.value(QStringLiteral("refId")).toString()))
             return false;
     }
     return true;
@@ -218,11 +225,14 @@ Result<MovieSource> readMovieSource(const QString& path)
 
     const QDir movieFolder = QFileInfo(path).absoluteDir();
     const QJsonObject root = document.object();
-    bool complete = layersHaveTheirPaths(root.value(QStringLiteral("layers")).toArray());
+    QSet<QString> assetIds;
     for (const QJsonValue& asset : root.value(QStringLiteral("assets")).toArray())
-        complete = complete && layersHaveTheirPaths(asset.toObject().value(QStringLiteral("layers")).toArray());
-    if (!complete)
-        return Result<MovieSource>::failure(QStringLiteral("the movie %1 has a shape without its path").arg(path));
+        assetIds.insert(asset.toObject().value(QStringLiteral("id")).toString());
+    bool whole = layersAreWhole(root.value(QStringLiteral("layers")).toArray(), assetIds);
+    for (const QJsonValue& asset : root.value(QStringLiteral("assets")).toArray())
+        whole = whole && layersAreWhole(asset.toObject().value(QStringLiteral("layers")).toArray(), assetIds);
+    if (!whole)
+        return Result<MovieSource>::failure(QStringLiteral("the movie %1 is incomplete (a shape without its path or a layer of a missing picture)").arg(path));
     MovieSource source;
     source.variables = markerVariables(root.value(QStringLiteral("markers")).toArray());
 

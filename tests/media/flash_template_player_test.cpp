@@ -265,7 +265,13 @@ INSTANTIATE_TEST_SUITE_P(
                     [](const test::TemplateFolder& f) {
                         f.writeMovieBytes(test::readFile(test::sourcePath("tests/media/data/path_shape_without_path.json")));
                     },
-                    "a shape without its path"},
+                    "is incomplete"},
+        // Found by fuzzing too: an image layer naming a picture the movie does not have.
+        BrokenMovie{"FuzzFindingLayerOfAMissingPicture",
+                    [](const test::TemplateFolder& f) {
+                        f.writeMovieBytes(test::readFile(test::sourcePath("tests/media/data/layer_of_a_missing_picture.json")));
+                    },
+                    "is incomplete"},
         BrokenMovie{"PathShapeWithoutItsPath",
                     [](const test::TemplateFolder& f) {
                         QJsonObject movie = crossfadeMovie();
@@ -276,7 +282,7 @@ INSTANTIATE_TEST_SUITE_P(
                         movie.insert("layers", layers);
                         f.writeMovie(movie);
                     },
-                    "a shape without its path"},
+                    "is incomplete"},
         BrokenMovie{"NoMarker",
                     [](const test::TemplateFolder& f) {
                         QJsonObject movie = crossfadeMovie();
