@@ -1216,6 +1216,27 @@ def t_fireworks():
     return m, "单张横照", "烟花绽放"
 
 
+def t_mixed_gallery_wall():
+    """A gallery wall: the landscape hangs in the middle, a portrait on each side, each dropping
+    into place in turn under a spotlight."""
+    n = 210
+    m = Movie("mixed_gallery_wall", n, [(880, 586, "heng"), (380, 506, "shu"), (380, 506, "shu")])
+    backdrop(m, "#eceae6", "#d6d2cb")
+    drifting_glows(m, [(CX, 80, 640, "#ffffff", 0.85, 0, 20)], n)
+    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 64)), opacity=Keys((0, 100, "in"), (38, 0)))
+    card(m, "picture_1", pos=Keys((14, (CX, -500), "out"), (58, (CX, 520), "drift"), (n - 8, (CX, 512))),
+         border=16, ip=14, frame_colour="#2f2f33")
+    card(m, "picture_2", pos=Keys((40, (280, -500), "out"), (84, (280, 540), "drift"), (n - 8, (270, 534))),
+         border=14, ip=40, frame_colour="#2f2f33")
+    card(m, "picture_3", pos=Keys((62, (1640, -500), "out"), (106, (1640, 540), "drift"), (n - 8, (1650, 534))),
+         border=14, ip=62, frame_colour="#2f2f33")
+    grey = rgba("#8a857c")
+    m.shapes("labels", [group([rect(120, 6, (CX, 870)), fill(grey)], scale=Keys((120, (0, 100), "out"), (150, (100, 100)))),
+                        group([rect(80, 6, (275, 850)), fill(grey)], scale=Keys((130, (0, 100), "out"), (160, (100, 100)))),
+                        group([rect(80, 6, (1645, 850)), fill(grey)], scale=Keys((140, (0, 100), "out"), (170, (100, 100))))], ip=120)
+    return m, "横竖混排", "画廊墙面"
+
+
 def closing():
     """Leaves the last picture: it shrinks to a framed print, then everything fades to black with
     a gold ornament that draws itself and fades last."""
@@ -1276,6 +1297,7 @@ TEMPLATES = [
     ("35_heng_page_turn", t_page_turn, "温馨家庭"),
     ("36_shu_bokeh", t_bokeh_portrait, "浪漫婚礼"),
     ("37_heng_fireworks", t_fireworks, "节日喜庆"),
+    ("38_mixed_gallery_wall", t_mixed_gallery_wall, "简约时尚"),
 ]
 
 
