@@ -718,8 +718,9 @@ def heart(x, y, size, t, colour):
 def t_two_portraits_tilted():
     n = 200
     m = Movie("two_portraits_tilted", n, [PORTRAIT_SMALL, PORTRAIT_SMALL])
+    # One soft light only: the two turning prints with their shadows are the cost of this one.
     backdrop(m, "#fde9d9", "#f6c9b6")
-    drifting_glows(m, [(CX, 200, 420, "#ffffff", 0.7, 0, 80), (1650, 900, 400, "#f4a98a", 0.35, -120, -60)], n)
+    drifting_glows(m, [(CX, 200, 420, "#ffffff", 0.7, 0, 80)], n)
     start_picture(m, op=40, pos=Keys((0, (CX, CY), "in"), (38, (CX, CY + 300))), opacity=Keys((0, 100, "in"), (38, 0)),
                   scale=Keys((0, 100, "in"), (38, 90)))
     card(m, "picture_1", pos=Keys((14, (640, 1500), "out"), (60, (650, 545), "drift"), (n - 8, (660, 540))),
@@ -1237,6 +1238,65 @@ def t_mixed_gallery_wall():
     return m, "横竖混排", "画廊墙面"
 
 
+def t_moon_festival():
+    """A Mid-Autumn night: the portrait rises beside a full moon while clouds drift across it."""
+    n = 180
+    m = Movie("moon_festival", n, [PORTRAIT])
+    backdrop(m, "#0f1d3a", "#27345e")
+    m.shapes("moon", [glow(0, 0, 330, "#fff3c4", 0.35), group([ellipse(300, 300), fill(rgba("#fbe7a1"))]),
+                      group([ellipse(70, 56, (-50, -30)), fill(rgba("#f3d680", 0.6))]),
+                      group([ellipse(44, 40, (60, 50)), fill(rgba("#f3d680", 0.55))])],
+             pos=Keys((0, (1480, 520), "soft"), (n - 1, (1500, 380))), opacity=Keys((20, 0, "soft"), (60, 100)), ip=20)
+    cloud = rgba("#c9d3ea", 0.55)
+    m.shapes("clouds", [group([ellipse(420, 90, (0, 0)), fill(cloud)]), group([ellipse(260, 70, (160, 30)), fill(cloud)])],
+             pos=Keys((40, (2200, 600), "linear"), (n - 1, (1000, 580))), ip=40)
+    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 86)), opacity=Keys((0, 100, "in"), (38, 0)))
+    card(m, "picture_1", pos=Keys((14, (620, 1400), "out"), (60, (620, CY), "drift"), (n - 8, (630, CY - 14))),
+         rot=Keys((14, -6, "out"), (60, -1.5)), border=20, ip=14, shadow=0.55, frame_colour="#fff6dc")
+    gold = rgba("#f2c46d")
+    m.shapes("gold_line", ornament_line(1500, 860, 220, gold, 100, 140, width=3), ip=100)
+    return m, "单张竖照", "中秋月圆"
+
+
+def t_growth_steps():
+    """Three moments climbing like steps from left to right: a child's year, step by step."""
+    n = 220
+    slot = (620, 414, "heng")
+    m = Movie("growth_steps", n, [slot, slot, slot])
+    backdrop(m, "#fdf6e3", "#e6f2e0")
+    drifting_glows(m, [(300, 260, 440, "#ffffff", 0.8, 120, 40)], n)
+    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 70)), opacity=Keys((0, 100, "in"), (38, 0)))
+    places = ((380, 740), (960, 540), (1540, 340))
+    for k, (x, y) in enumerate(places, start=1):
+        t = 14 + 26 * (k - 1)
+        card(m, f"picture_{k}", pos=Keys((t, (x, y + 700), "out"), (t + 44, (x, y), "drift"), (n - 8, (x + 8, y - 6))),
+             border=14, ip=t)
+    green = rgba("#7cb46b")
+    m.shapes("steps", [group([path(bezier([(60, 1000), (700, 1000), (700, 800), (1280, 800), (1280, 600), (1880, 600)], closed=False)),
+                              trim(0, Keys((100, 0, "out"), (160, 100))), stroke(green, 5)])], ip=100)
+    return m, "三张横照", "步步成长"
+
+
+def t_festival_grid():
+    """Four festive prints drop into a red-and-gold grid one after another."""
+    n = 230
+    slot = (690, 460, "heng")
+    m = Movie("festival_grid", n, [slot, slot, slot, slot])
+    backdrop(m, "#a3161c", "#5c0b0f", angle_end=(W * 0.7, H))
+    drifting_glows(m, [(CX, CY, 700, "#ffb347", 0.25, 0, 0)], n)
+    start_picture(m, op=42, scale=Keys((0, 100, "in"), (40, 50)), opacity=Keys((10, 100, "soft"), (40, 0)))
+    grid = m.null("grid", pos=Keys((120, (CX - 30, CY), "inout"), (n - 8, (CX + 30, CY))), scale=Keys((0, 94, "drift"), (120, 100)))
+    places = ((-370, -245), (370, -245), (-370, 245), (370, 245))
+    for k, (x, y) in enumerate(places, start=1):
+        t = 12 + (k - 1) * 16
+        card(m, f"picture_{k}", pos=Keys((t, (x, y - 900), "out"), (t + 34, (x, y))), parent=grid, border=12, ip=t, shadow=0.45,
+             frame_colour="#fff1cc")
+    gold = rgba("#f6c453")
+    m.shapes("knot", [group([path(diamond(0, 0, 40)), fill(gold)]), group([ellipse(110, 110), stroke(gold, 4)])],
+             parent=grid, scale=Keys((110, 0, "out"), (136, 100)), rot=Keys((110, 0, "out"), (n - 8, 90)), ip=110)
+    return m, "四张横照", "喜庆四格"
+
+
 def closing():
     """Leaves the last picture: it shrinks to a framed print, then everything fades to black with
     a gold ornament that draws itself and fades last."""
@@ -1298,6 +1358,9 @@ TEMPLATES = [
     ("36_shu_bokeh", t_bokeh_portrait, "浪漫婚礼"),
     ("37_heng_fireworks", t_fireworks, "节日喜庆"),
     ("38_mixed_gallery_wall", t_mixed_gallery_wall, "简约时尚"),
+    ("39_shu_moon_festival", t_moon_festival, "节日喜庆"),
+    ("40_heng3_growth_steps", t_growth_steps, "成长时光"),
+    ("41_heng4_festival_grid", t_festival_grid, "节日喜庆"),
 ]
 
 
