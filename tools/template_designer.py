@@ -312,6 +312,11 @@ def start_picture(movie, op, **tr):
     return movie.image("picture_0", ip=0, op=op, **tr)
 
 
+def fading_start(movie, scale_to, op, until):
+    """The start picture scaling to `scale_to` and fading out by frame `until`."""
+    return start_picture(movie, op=op, scale=Keys((0, 100, "in"), (until, scale_to)), opacity=Keys((0, 100, "in"), (until, 0)))
+
+
 def diamond(cx, cy, r):
     return bezier([(cx, cy - r), (cx + r, cy), (cx, cy + r), (cx - r, cy)])
 
@@ -420,7 +425,7 @@ def t_slide_card():
     m = Movie("slide_card", n, [(sw, sh, "heng")])
     backdrop(m, "#f6e7d8", "#e7c3b0")
     drifting_glows(m, [(300, 220, 380, "#ffffff", 0.7, 160, 60), (1650, 880, 420, "#f3a98f", 0.45, -180, -40)], n)
-    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 70)), opacity=Keys((0, 100, "in"), (38, 0)))
+    fading_start(m, 70, op=40, until=38)
     card(m, "picture_1", pos=Keys((12, (-900, CY + 40), "out"), (58, (CX + 20, CY), "drift"), (n - 8, (CX, CY - 10))),
          rot=Keys((12, -14, "out"), (58, 0)), border=26, ip=12)
     gold = rgba("#b07a5a")
@@ -577,7 +582,7 @@ def t_portrait_frame():
     m.shapes("bokeh", bokeh([(180, 900, 60, 0.35, 360), (420, 700, 34, 0.4, 420), (300, 300, 48, 0.28, 260),
                              (1580, 860, 70, 0.3, 340), (1750, 520, 40, 0.4, 380), (1420, 260, 30, 0.45, 280),
                              (640, 1000, 26, 0.5, 440), (1300, 980, 36, 0.45, 420)], n, "#ffd9a0"))
-    start_picture(m, op=38, scale=Keys((0, 100, "in"), (36, 80)), opacity=Keys((0, 100, "in"), (36, 0)))
+    fading_start(m, 80, op=38, until=36)
     reveal = Keys((14, rect_path(0, 0, 720, 0), "inout"), (52, rect_path(0, 0, 720, 960)))
     m.shapes("mat", soft_shadow(800, 1040, spread=60, strength=0.6) +
              [group([rect(800, 1040, (0, 0), 2), fill(rgba("#f5efe4"))])],
@@ -781,7 +786,7 @@ def t_three_screens():
     slot = (480, 640, "shu")
     m = Movie("three_screens", n, [slot, slot, slot])
     backdrop(m, "#8e2a2c", "#3d0e14", angle_end=(0, H), middle="#6d1c22")
-    start_picture(m, op=38, scale=Keys((0, 100, "in"), (36, 80)), opacity=Keys((0, 100, "in"), (36, 0)))
+    fading_start(m, 80, op=38, until=36)
     gold = rgba("#e2bd74")
     rules = []
     for y, width, t in ((150, 3, 20), (930, 3, 20), (166, 1.5, 28), (914, 1.5, 28)):
@@ -900,7 +905,7 @@ def t_confetti():
     m = Movie("confetti", n, [(1200, 800, "heng")])
     backdrop(m, "#b3262e", "#6d1019", angle_end=(W * 0.7, H))
     drifting_glows(m, [(CX, 160, 520, "#ffcf7a", 0.45, 0, 40), (260, 900, 380, "#ff8a65", 0.3, 120, -40)], n)
-    start_picture(m, op=36, scale=Keys((0, 100, "in"), (34, 70)), opacity=Keys((0, 100, "in"), (34, 0)))
+    fading_start(m, 70, op=36, until=34)
     card(m, "picture_1", pos=Keys((16, (CX, CY + 20)), (n - 8, (CX, CY - 8))),
          scale=Keys((16, 40, "out"), (44, 108, "inout"), (58, 98, "inout"), (70, 100, "drift"), (n - 8, 103)),
          opacity=Keys((16, 0, "soft"), (30, 100)), border=24, ip=16, shadow=0.5, frame_colour="#fff8e7")
@@ -920,7 +925,7 @@ def t_turning_cards():
     m = Movie("turning_cards", n, [slot, slot])
     backdrop(m, "#e9e1d4", "#cdbfa9")
     drifting_glows(m, [(300, 240, 440, "#ffffff", 0.7, 140, 40), (1650, 860, 420, "#d9b38c", 0.35, -120, -40)], n)
-    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 74)), opacity=Keys((0, 100, "in"), (38, 0)))
+    fading_start(m, 74, op=40, until=38)
     # The card turns about its vertical middle: the first face narrows away, the second widens in.
     first = card(m, "picture_1", pos=Keys((14, (CX, CY + 300), "out"), (50, (CX - 20, CY + 6), "drift"), (100, (CX, CY))),
                  opacity=Keys((14, 0, "soft"), (34, 100)),
@@ -942,7 +947,7 @@ def t_mosaic():
     m = Movie("mosaic", n, [PORTRAIT])
     backdrop(m, "#e8eef2", "#c9d6df")
     drifting_glows(m, [(300, 300, 420, "#ffffff", 0.7, 120, 40), (1600, 820, 440, "#9fb8c9", 0.4, -140, -60)], n)
-    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 86)), opacity=Keys((0, 100, "in"), (38, 0)))
+    fading_start(m, 86, op=40, until=38)
     card(m, "picture_1", pos=Keys((20, (CX, CY), "drift"), (n - 8, (CX + 24, CY - 16))), scale=Keys((20, 100, "drift"), (n - 8, 107)),
          border=20, ip=20, shadow=0.4)
     cols, rows, tw, th = 4, 5, 190, 200
@@ -1003,7 +1008,7 @@ def t_mixed_snow():
     m = Movie("mixed_snow", n, [(980, 650, "heng"), (500, 666, "shu")])
     backdrop(m, "#2b3a55", "#6c7fa0")
     drifting_glows(m, [(CX, 120, 560, "#dfe9ff", 0.4, 0, 30), (1700, 950, 420, "#9fb3d9", 0.3, -100, -30)], n)
-    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 80)), opacity=Keys((0, 100, "in"), (38, 0)))
+    fading_start(m, 80, op=40, until=38)
     card(m, "picture_1", pos=Keys((14, (700, 620), "out"), (62, (720, 520), "drift"), (n - 8, (730, 514))),
          opacity=Keys((14, 0, "soft"), (40, 100)), rot=Keys((14, -4, "out"), (62, -1.5)), border=18, ip=14)
     card(m, "picture_2", pos=Keys((38, (1440, 640), "out"), (86, (1430, 540), "drift"), (n - 8, (1422, 534))),
@@ -1020,7 +1025,7 @@ def t_mixed_book():
     m = Movie("mixed_book", n, [(760, 560, "heng"), (430, 574, "shu")])
     backdrop(m, "#5a3b2e", "#2c1c16")
     drifting_glows(m, [(CX, 200, 600, "#ffdcb0", 0.3, 0, 30)], n)
-    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 60)), opacity=Keys((0, 100, "in"), (38, 0)))
+    fading_start(m, 60, op=40, until=38)
     pages = m.null("pages", pos=(CX, CY + 10), scale=Keys((14, 90, "out"), (60, 100, "drift"), (n - 8, 103)), ip=14)
     paper = rgba("#fbf5ea")
     m.shapes("book", soft_shadow(1680, 900, strength=0.5, spread=70, offset=(0, 24)) +
@@ -1044,7 +1049,7 @@ def t_mixed_trio():
     # One soft light only: three turning prints with their shadows are the cost of this one.
     backdrop(m, "#f6efe4", "#e6d3bb")
     drifting_glows(m, [(300, 200, 460, "#ffffff", 0.8, 120, 40)], n)
-    start_picture(m, op=44, scale=Keys((0, 100, "in"), (42, 70)), opacity=Keys((0, 100, "in"), (42, 0)))
+    fading_start(m, 70, op=44, until=42)
     card(m, "picture_1", pos=Keys((14, (-500, 330), "out"), (60, (560, 330), "drift"), (n - 8, (575, 336))),
          rot=Keys((14, -12, "out"), (60, -3)), border=16, ip=14)
     card(m, "picture_2", pos=Keys((40, (-500, 760), "out"), (86, (600, 760), "drift"), (n - 8, (612, 752))),
@@ -1071,7 +1076,7 @@ def t_balloons():
     m = Movie("balloons", n, [(1200, 800, "heng")])
     backdrop(m, "#e3f4fb", "#fdf1d8")
     drifting_glows(m, [(260, 240, 420, "#ffffff", 0.8, 100, 40)], n)
-    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 84)), opacity=Keys((0, 100, "in"), (38, 0)))
+    fading_start(m, 84, op=40, until=38)
     card(m, "picture_1", pos=Keys((12, (CX, CY + 420), "out"), (56, (CX, CY), "drift"), (n - 8, (CX + 10, CY - 8))),
          rot=Keys((12, 6, "out"), (56, -1.5), (n - 8, -0.5)), border=26, bottom=70, ip=12, shadow=0.4)
     colours = ["#ff6f61", "#ffd166", "#06d6a0", "#4cc9f0", "#f78fb3"]
@@ -1095,7 +1100,7 @@ def t_stars():
     m = Movie("stars", n, [PORTRAIT])
     backdrop(m, "#101c3d", "#2c2f6b")
     drifting_glows(m, [(CX, 200, 560, "#6e7fd6", 0.35, 0, 40)], n)
-    start_picture(m, op=42, scale=Keys((0, 100, "in"), (40, 90)), opacity=Keys((0, 100, "in"), (40, 0)))
+    fading_start(m, 90, op=42, until=40)
     card(m, "picture_1", pos=Keys((14, (CX, CY + 200), "out"), (60, (CX, CY), "drift"), (n - 8, (CX, CY - 26))),
          scale=Keys((60, 100, "drift"), (n - 8, 104)), opacity=Keys((14, 0, "soft"), (40, 100)), border=20, ip=14, shadow=0.5)
     spots = [(260, 200), (480, 720), (360, 940), (1520, 180), (1700, 520), (1420, 900), (640, 380), (1280, 300), (160, 600), (1780, 860)]
@@ -1122,7 +1127,7 @@ def t_lanterns():
     m = Movie("lanterns", n, [slot, slot])
     backdrop(m, "#9d1c1f", "#5a0d10", angle_end=(W * 0.6, H))
     drifting_glows(m, [(CX, 520, 620, "#ffb347", 0.3, 0, -30)], n)
-    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 70)), opacity=Keys((0, 100, "in"), (38, 0)))
+    fading_start(m, 70, op=40, until=38)
     card(m, "picture_1", pos=Keys((14, (520, 1500), "out"), (60, (520, 600), "drift"), (n - 8, (530, 592))),
          rot=Keys((14, -8, "out"), (60, -2)), border=18, ip=14, frame_colour="#fff4d6")
     card(m, "picture_2", pos=Keys((40, (1400, 1500), "out"), (86, (1400, 600), "drift"), (n - 8, (1390, 592))),
@@ -1141,7 +1146,7 @@ def t_growth():
     m = Movie("growth", n, [slot, slot])
     backdrop(m, "#eef7ee", "#d7ecf5")
     drifting_glows(m, [(300, 900, 460, "#ffffff", 0.8, 120, -40)], n)
-    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 82)), opacity=Keys((0, 100, "in"), (38, 0)))
+    fading_start(m, 82, op=40, until=38)
     green = rgba("#6aa36f")
     ticks = [group([path(bezier([(0, y), (28 if k % 2 else 48, y)], closed=False)), stroke(green, 3)]) for k, y in enumerate(range(120, 1000, 60))]
     m.shapes("chart", [group([path(bezier([(0, 100), (0, 1000)], closed=False)), stroke(green, 4)])] + ticks,
@@ -1181,7 +1186,7 @@ def t_bokeh_portrait():
     n = 180
     m = Movie("bokeh_portrait", n, [PORTRAIT])
     backdrop(m, "#3a1f3d", "#6b3a5e")
-    start_picture(m, op=44, scale=Keys((0, 100, "in"), (42, 110)), opacity=Keys((0, 100, "in"), (42, 0)))
+    fading_start(m, 110, op=44, until=42)
     lights = [(200 + 190 * k, 1000 - 80 * (k % 5), 30 + 14 * (k % 4), 0.35 + 0.08 * (k % 3), 500 + 60 * (k % 4)) for k in range(9)]
     m.shapes("bokeh", bokeh(lights, n, "#ffd6e8"))
     card(m, "picture_1", pos=Keys((16, (CX, CY + 40), "out"), (64, (CX, CY), "drift"), (n - 8, (CX, CY - 20))),
@@ -1207,7 +1212,7 @@ def t_fireworks():
     n = 190
     m = Movie("fireworks", n, [(1200, 800, "heng")])
     backdrop(m, "#0b1030", "#23124a")
-    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 80)), opacity=Keys((0, 100, "in"), (38, 0)))
+    fading_start(m, 80, op=40, until=38)
     card(m, "picture_1", pos=Keys((14, (CX, CY + 120), "out"), (58, (CX, CY + 40), "drift"), (n - 8, (CX, CY + 24))),
          scale=Keys((14, 80, "out"), (58, 92, "drift"), (n - 8, 95)), opacity=Keys((14, 0, "soft"), (36, 100)),
          border=20, ip=14, shadow=0.5, frame_colour="#fff7e0")
@@ -1224,7 +1229,7 @@ def t_mixed_gallery_wall():
     m = Movie("mixed_gallery_wall", n, [(880, 586, "heng"), (380, 506, "shu"), (380, 506, "shu")])
     backdrop(m, "#eceae6", "#d6d2cb")
     drifting_glows(m, [(CX, 80, 640, "#ffffff", 0.85, 0, 20)], n)
-    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 64)), opacity=Keys((0, 100, "in"), (38, 0)))
+    fading_start(m, 64, op=40, until=38)
     card(m, "picture_1", pos=Keys((14, (CX, -500), "out"), (58, (CX, 520), "drift"), (n - 8, (CX, 512))),
          border=16, ip=14, frame_colour="#2f2f33")
     card(m, "picture_2", pos=Keys((40, (280, -500), "out"), (84, (280, 540), "drift"), (n - 8, (270, 534))),
@@ -1250,7 +1255,7 @@ def t_moon_festival():
     cloud = rgba("#c9d3ea", 0.55)
     m.shapes("clouds", [group([ellipse(420, 90, (0, 0)), fill(cloud)]), group([ellipse(260, 70, (160, 30)), fill(cloud)])],
              pos=Keys((40, (2200, 600), "linear"), (n - 1, (1000, 580))), ip=40)
-    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 86)), opacity=Keys((0, 100, "in"), (38, 0)))
+    fading_start(m, 86, op=40, until=38)
     card(m, "picture_1", pos=Keys((14, (620, 1400), "out"), (60, (620, CY), "drift"), (n - 8, (630, CY - 14))),
          rot=Keys((14, -6, "out"), (60, -1.5)), border=20, ip=14, shadow=0.55, frame_colour="#fff6dc")
     gold = rgba("#f2c46d")
@@ -1265,7 +1270,7 @@ def t_growth_steps():
     m = Movie("growth_steps", n, [slot, slot, slot])
     backdrop(m, "#fdf6e3", "#e6f2e0")
     drifting_glows(m, [(300, 260, 440, "#ffffff", 0.8, 120, 40)], n)
-    start_picture(m, op=40, scale=Keys((0, 100, "in"), (38, 70)), opacity=Keys((0, 100, "in"), (38, 0)))
+    fading_start(m, 70, op=40, until=38)
     places = ((380, 740), (960, 540), (1540, 340))
     for k, (x, y) in enumerate(places, start=1):
         t = 14 + 26 * (k - 1)
