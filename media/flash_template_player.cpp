@@ -3,6 +3,7 @@
 #include "media/movie_picture.h"
 #include "media/movie_source.h"
 #include "media/movie_frame_painter.h"
+#include "media/serial_painting.h"
 
 #include <rlottie.h>
 
@@ -135,9 +136,11 @@ void FlashTemplatePlayer::paintFrame(QPainter& painter)
     Impl& d = *m_impl;
     if (!d.animation)
         return;
-    const LOTLayerNode* tree = d.animation->renderTree(size_t(d.frame), size_t(d.hostSize.width()), size_t(d.hostSize.height()));
-    if (tree)
-        d.framePainter.paint(painter, *tree, d.pictures);
+    paintSerially([&] {
+        const LOTLayerNode* tree = d.animation->renderTree(size_t(d.frame), size_t(d.hostSize.width()), size_t(d.hostSize.height()));
+        if (tree)
+            d.framePainter.paint(painter, *tree, d.pictures);
+    });
 }
 
 }  // namespace xc

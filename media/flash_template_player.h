@@ -67,7 +67,8 @@ public:
     void paintFrame(QImage& target);
     QImage paintFrame();
     // Paints the current frame with `painter` in its current coordinate system, host-sized
-    // (0, 0, hostSize()), without clearing the background.
+    // (0, 0, hostSize()), without clearing the background. The painter must paint on an image:
+    // the drawing runs on a thread pool thread (see paintSerially) while the caller waits.
     void paintFrame(QPainter& painter);
 
 Q_SIGNALS:

@@ -7,5 +7,6 @@ target_sources(xc_media PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/render_tree_painter.h ${CMAKE_CURRENT_LIST_DIR}/render_tree_painter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/layer_geometry.h ${CMAKE_CURRENT_LIST_DIR}/layer_geometry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/movie_frame_painter.h ${CMAKE_CURRENT_LIST_DIR}/movie_frame_painter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/serial_painting.h ${CMAKE_CURRENT_LIST_DIR}/serial_painting.cpp
 )
 target_link_libraries(xc_media PRIVATE PkgConfig::RLOTTIE)
