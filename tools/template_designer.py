@@ -20,6 +20,7 @@ frame stays cheap: few large gradient fills, masks only while a reveal runs, and
 """
 
 import json
+import math
 import os
 import shutil
 import sys
@@ -713,11 +714,17 @@ def t_two_side_by_side():
 PORTRAIT_SMALL = (600, 800, "shu")
 
 
+def heart_path(cx=0, cy=0, size=1):
+    """A heart about 52 x 42 times `size`, its point down, centred near (cx, cy)."""
+    points = [(0, 18), (-26, -6), (-13, -24), (0, -12), (13, -24), (26, -6)]
+    tangents = [((0, 0), (0, 0)), ((0, 12), (-6, -14)), ((-10, 0), (6, 0)),
+                ((0, -8), (0, -8)), ((-6, 0), (10, 0)), ((6, -14), (0, 12))]
+    return bezier([(cx + x * size, cy + y * size) for x, y in points],
+                  tangents=[((a * size, b * size), (c * size, d * size)) for (a, b), (c, d) in tangents])
+
+
 def heart(x, y, size, t, colour):
-    shape = bezier([(0, 18), (-26, -6), (-13, -24), (0, -12), (13, -24), (26, -6)],
-                   tangents=[((0, 0), (0, 0)), ((0, 12), (-6, -14)), ((-10, 0), (6, 0)),
-                             ((0, -8), (0, -8)), ((-6, 0), (10, 0)), ((6, -14), (0, 12))])
-    return group([path(shape), fill(colour)], pos=(x, y), scale=Keys((t, 0, "back"), (t + 14, size)))
+    return group([path(heart_path()), fill(colour)], pos=(x, y), scale=Keys((t, 0, "back"), (t + 14, size)))
 
 
 def t_two_portraits_tilted():
@@ -1302,6 +1309,484 @@ def t_festival_grid():
     return m, "四张横照", "喜庆四格"
 
 
+# Collections filled out: every collection has each kind of photo group.
+
+def wiped_image(movie, ref, t0, t1, direction="right", parent=None, **tr):
+    """An image uncovered by a straight wipe from one edge, then shown whole (no mask once open)."""
+    w, h = movie.asset_size(ref)
+    closed = {"right": rect_path(0, 0, 1, h), "left": rect_path(w - 1, 0, 1, h),
+              "down": rect_path(0, 0, w, 1), "up": rect_path(0, h - 1, w, 1)}[direction]
+    movie.image(ref, ip=t0, op=t1 + 1, parent=parent, masks=[mask(Keys((t0, closed, "inout"), (t1, rect_path(0, 0, w, h))))], **tr)
+    movie.image(ref, ip=t1 + 1, parent=parent, **tr)
+
+
+def t_any_diamond_window():
+    """The photo opens through a diamond window with a gold edge that widens past the screen."""
+    n = 160
+    m = Movie("any_diamond_window", n, [ANY_FULL])
+    t0, t1 = 6, 52
+    start_picture(m, op=t1 + 1, scale=Keys((0, 100, "in"), (t1, 108)))
+    zoom = Keys((t0, 116, "drift"), (n - 6, 100))
+    opening = Keys((t0, diamond(CX, CY, 2), "inout"), (t1, diamond(CX, CY, 1600)))
+    m.image("picture_1", ip=t0, op=t1 + 1, masks=[mask(opening)], scale=zoom)
+    m.image("picture_1", ip=t1 + 1, scale=zoom)
+    gold = rgba("#e3b873")
+    m.shapes("window_edge", [group([path(opening), stroke(gold, 10)])], anchor=(CX, CY), pos=(CX, CY), scale=zoom,
+             ip=t0, op=t1 + 1)
+    m.shapes("warm_light", [glow(0, 0, 520, "#ffc98a", 0.45)], pos=Keys((60, (-400, 900), "inout"), (140, (2300, 200))),
+             opacity=Keys((60, 0), (80, 100), (120, 100), (140, 0)), ip=60, op=141)
+    m.shapes("edges", edge_shade(0.35, 200), opacity=Keys((40, 0), (80, 100)), ip=40)
+    m.shapes("inset", [frame_lines((56, 56, W - 112, H - 112), rgba("#f6e2bd"), 96, 140, 2.5, 85)], ip=96)
+    return m, "横竖通用", "菱窗暖光"
+
+
+def t_three_portraits_line():
+    """Three portraits drop onto a line with wooden pegs and swing there until they come to rest."""
+    n = 220
+    slot = (400, 534, "shu")
+    m = Movie("three_portraits_line", n, [slot, slot, slot])
+    backdrop(m, "#fbf3e6", "#ead9c0")
+    drifting_glows(m, [(320, 220, 460, "#ffffff", 0.8, 120, 30)], n)
+    fading_start(m, 76, op=40, until=38)
+    brown = rgba("#8a6a4a")
+    m.shapes("line", [group([path(bezier([(-20, 176), (W + 20, 176)], closed=False)), trim(0, Keys((6, 0, "out"), (36, 100))),
+                             stroke(brown, 4)])], ip=6)
+    for k, x in ((1, 450), (2, CX), (3, 1470)):
+        t = 18 + 24 * (k - 1)
+        side = 1 if k % 2 else -1
+        peg = m.null(f"peg_{k}", ip=t, pos=Keys((t, (x, -700), "out"), (t + 30, (x, 176))),
+                     rot=Keys((t, 18 * side, "inout"), (t + 30, -9 * side, "inout"), (t + 56, 4 * side, "inout"),
+                              (t + 84, -1.5 * side, "drift"), (n - 8, 0.8 * side)))
+        card(m, f"picture_{k}", pos=(0, 316), parent=peg, border=16, ip=t, shadow=0.3, frame_colour="#fffdf8")
+        m.shapes(f"peg_{k}_clip", [group([rect(22, 64, (0, 12), 4), fill(rgba("#c9a27a"))]),
+                                   group([rect(22, 4, (0, 6)), fill(rgba("#8a6a4a"))])], parent=peg, ip=t)
+    pink = rgba("#e79aa0")
+    m.shapes("hearts", [heart(300, 990, 80, 150, pink), heart(CX, 1010, 100, 160, pink), heart(1620, 990, 80, 170, pink)], ip=150)
+    return m, "三张竖照", "晾晒时光"
+
+
+def t_postcard():
+    """A portrait postcard sails in from the corner; a stamp lands on it and the postmark rings in."""
+    n = 180
+    m = Movie("postcard", n, [(600, 800, "shu")])
+    backdrop(m, "#d8e9f5", "#f5ead7")
+    drifting_glows(m, [(1600, 200, 480, "#ffffff", 0.8, -120, 40)], n)
+    fading_start(m, 80, op=40, until=38)
+    post = m.null("postcard", ip=12, pos=Keys((12, (2700, 1400), "out"), (60, (CX, CY + 10), "drift"), (n - 8, (CX + 12, CY))),
+                  rot=Keys((12, 24, "out"), (60, -2, "drift"), (n - 8, -1)))
+    m.shapes("paper", soft_shadow(1400, 900, strength=0.4) + [group([rect(1400, 900, (0, 0), 6), fill(rgba("#fffaf0"))])],
+             parent=post, ip=12)
+    m.image("picture_1", parent=post, pos=(-330, 0), ip=12)
+    ink = rgba("#6f8397")
+    address = [group([path(bezier([(60, -340), (60, 340)], closed=False)), stroke(ink, 2)])]
+    for k, y in enumerate((60, 160, 260)):
+        address.append(group([path(bezier([(140, y), (600, y)], closed=False)), trim(0, Keys((70 + 10 * k, 0, "out"), (100 + 10 * k, 100))),
+                              stroke(ink, 3)]))
+    m.shapes("address", address, parent=post, ip=60)
+    m.shapes("stamp", [group([rect(150, 180, (0, 0), 4), fill(rgba("#ffffff"))]), group([rect(128, 158), stroke(rgba("#c8553d"), 3)]),
+                       group([rect(112, 142), fill(rgba("#f0b48a"))]), group([ellipse(46, 46, (0, -26)), fill(rgba("#fff1c1"))]),
+                       group([path(bezier([(-56, 50), (-14, 4), (18, 36), (56, -4), (56, 71), (-56, 71)])), fill(rgba("#6b9080"))])],
+             parent=post, pos=(560, -290), scale=Keys((84, 240, "out"), (100, 100)), opacity=Keys((84, 0), (90, 100)),
+             rot=Keys((84, -24, "out"), (100, 4)), ip=84)
+    waves = [group([path(bezier([(90, y), (140, y - 12), (190, y), (240, y - 12), (290, y)], closed=False,
+                                tangents=[((0, 0), (20, 0))] + [((-20, 0), (20, 0))] * 3 + [((-20, 0), (0, 0))])),
+                    stroke(ink, 3)]) for y in (-20, 0, 20)]
+    m.shapes("postmark", [group([ellipse(170, 170), stroke(ink, 3)]), group([ellipse(128, 128), stroke(ink, 2)])] + waves,
+             parent=post, pos=(400, -250), rot=-8, opacity=Keys((104, 0), (112, 80)), scale=Keys((104, 130, "out"), (118, 100)), ip=104)
+    return m, "单张竖照", "明信片"
+
+
+def t_film_strip():
+    """Four landscapes run in on a strip of film that keeps travelling slowly to the left."""
+    n = 220
+    slot = (420, 280, "heng")
+    m = Movie("film_strip", n, [slot, slot, slot, slot])
+    backdrop(m, "#1d2b36", "#42606f")
+    drifting_glows(m, [(300, 200, 460, "#8fb8c9", 0.35, 160, 40), (1600, 900, 420, "#f0c987", 0.25, -160, -40)], n)
+    fading_start(m, 70, op=40, until=38)
+    strip = m.null("strip", ip=10, pos=Keys((10, (CX + 2300, CY), "out"), (70, (CX, CY), "drift"), (n - 8, (CX - 40, CY))),
+                   rot=Keys((10, -6, "out"), (70, -2, "drift"), (n - 8, -1.5)))
+    holes = [rect(26, 18, (x, y), 3) for x in range(-1092, 1100, 56) for y in (-180, 180)]
+    m.shapes("film", [group([rect(2240, 420), fill(rgba("#151515"))]), group(holes + [fill(rgba("#e8e2d6"))])], parent=strip, ip=10)
+    for k in range(4):
+        t = 36 + 14 * k
+        m.image(f"picture_{k + 1}", parent=strip, pos=(-705 + 470 * k, 0), opacity=Keys((t, 0, "soft"), (t + 18, 100)), ip=t)
+    m.shapes("projector_light", [glow(0, 0, 380, "#fff1d6", 0.35)], pos=Keys((90, (-400, CY), "inout"), (170, (2300, CY))),
+             opacity=Keys((90, 0), (104, 100), (156, 100), (170, 0)), ip=90, op=171)
+    m.shapes("marks", corner_marks((70, 70, W - 140, H - 140), rgba("#f0c987"), 90, 130, 170, 3), ip=130)
+    return m, "四张横照", "胶片旅程"
+
+
+def t_four_lines():
+    """A plain layout drawn with thin lines: one large landscape and three small ones, each
+    uncovered by a wipe as its line reaches it."""
+    n = 220
+    m = Movie("four_lines", n, [(1080, 720, "heng"), (336, 224, "heng"), (336, 224, "heng"), (336, 224, "heng")])
+    backdrop(m, "#f5f4f1", "#e6e3dd")
+    fading_start(m, 90, op=40, until=38)
+    layout = m.null("layout", pos=Keys((30, (CX + 40, CY), "drift"), (n - 8, (CX - 40, CY))), scale=Keys((30, 100, "drift"), (n - 8, 104)))
+    ink = rgba("#2f3136")
+    m.shapes("rules", [group([path(bezier([(-860, -390), (860, -390)], closed=False)), trim(0, Keys((8, 0, "inout"), (46, 100))), stroke(ink, 2)]),
+                       group([path(bezier([(860, 390), (-860, 390)], closed=False)), trim(0, Keys((16, 0, "inout"), (54, 100))), stroke(ink, 2)]),
+                       group([path(bezier([(420, -390), (420, 390)], closed=False)), trim(0, Keys((40, 0, "inout"), (70, 100))), stroke(ink, 1.5)])],
+             parent=layout)
+    wiped_image(m, "picture_1", 30, 70, "right", parent=layout, pos=(-240, 0))
+    for k, y in ((2, -248), (3, 0), (4, 248)):
+        t = 60 + 16 * (k - 2)
+        wiped_image(m, f"picture_{k}", t, t + 30, "down", parent=layout, pos=(620, y))
+    m.shapes("accent", [group([rect(12, 12, (-860, -390)), fill(rgba("#c0392b"))], scale=Keys((110, 0, "back"), (124, 100))),
+                        group([rect(180, 6, (-770, 420)), fill(rgba("#c0392b"))], scale=Keys((120, (0, 100), "out"), (150, (100, 100))))],
+             parent=layout, ip=110)
+    return m, "四张横照", "线条分屏"
+
+
+def t_any_heart_window():
+    """The photo opens through a heart that grows past the screen, edged in rose gold."""
+    n = 160
+    m = Movie("any_heart_window", n, [ANY_FULL])
+    t0, t1 = 6, 54
+    start_picture(m, op=t1 + 1, opacity=Keys((t0, 100), (t1, 100)), scale=Keys((0, 100, "in"), (t1, 106)))
+    zoom = Keys((t0, 112, "drift"), (n - 6, 100))
+    opening = Keys((t0, heart_path(CX, CY, 0.5), "in"), (t1, heart_path(CX, CY + 300, 100)))
+    m.image("picture_1", ip=t0, op=t1 + 1, masks=[mask(opening)], scale=zoom)
+    m.image("picture_1", ip=t1 + 1, scale=zoom)
+    rose = rgba("#f2b5b5")
+    m.shapes("heart_edge", [group([path(opening), stroke(rose, 8)])], anchor=(CX, CY), pos=(CX, CY), scale=zoom, ip=t0, op=t1 + 1)
+    m.shapes("blush", [glow(0, 0, 560, "#ffc4d0", 0.4)], pos=Keys((56, (2200, 900), "inout"), (150, (-300, 300))),
+             opacity=Keys((56, 0), (76, 100), (130, 100), (150, 0)), ip=56, op=151)
+    m.shapes("edges", edge_shade(0.3, 200, "#3a1a24"), opacity=Keys((40, 0), (80, 100)), ip=40)
+    pink = rgba("#ffd3dc")
+    m.shapes("hearts", [heart(150, 130, 70, 100, pink), heart(1770, 950, 90, 112, pink)], ip=100)
+    return m, "横竖通用", "心形开幕"
+
+
+def t_two_portraits_rings():
+    """Two portraits glide together from the sides; two gold rings draw themselves and link."""
+    n = 200
+    slot = (540, 720, "shu")
+    m = Movie("two_portraits_rings", n, [slot, slot])
+    backdrop(m, "#f7efe6", "#ead8c8")
+    drifting_glows(m, [(CX, 160, 520, "#ffffff", 0.8, 0, 40)], n)
+    fading_start(m, 90, op=40, until=38)
+    card(m, "picture_1", pos=Keys((12, (-500, 500), "out"), (62, (630, 500), "drift"), (n - 8, (640, 496))), scale=Keys((62, 100, "drift"), (n - 8, 104)),
+         opacity=Keys((12, 0, "soft"), (30, 100)), border=18, ip=12, frame_colour="#fffaf3")
+    card(m, "picture_2", pos=Keys((24, (2420, 500), "out"), (74, (1290, 500), "drift"), (n - 8, (1280, 496))), scale=Keys((74, 100, "drift"), (n - 8, 104)),
+         opacity=Keys((24, 0, "soft"), (42, 100)), border=18, ip=24, frame_colour="#fffaf3")
+    gold = rgba("#c9a063")
+    m.shapes("rings", [group([ellipse(112, 112), trim(0, Keys((96, 0, "inout"), (130, 100))), stroke(gold, 7)], pos=(-36, 0), rot=-90),
+                       group([ellipse(112, 112), trim(0, Keys((108, 0, "inout"), (142, 100))), stroke(gold, 7)], pos=(36, 0), rot=90)],
+             pos=(CX, 966), ip=96)
+    m.shapes("lines", [group([path(bezier([(CX + side * 130, 966), (CX + side * 380, 966)], closed=False)),
+                              trim(0, Keys((130, 0, "out"), (170, 100))), stroke(gold, 2.2)]) for side in (-1, 1)], ip=130)
+    return m, "双张竖照", "双环相扣"
+
+
+def t_three_fan():
+    """Three landscapes fan out from one hand like cards, the middle one on top."""
+    n = 220
+    slot = (560, 374, "heng")
+    m = Movie("three_fan", n, [slot, slot, slot])
+    backdrop(m, "#3b2637", "#6e4a5c", angle_end=(W * 0.5, H))
+    drifting_glows(m, [(CX, 300, 620, "#f5c6d6", 0.3, 0, 30)], n)
+    fading_start(m, 70, op=40, until=38)
+    for k, angle in ((1, -28), (3, 28), (2, 0)):
+        t = 14 + 10 * k
+        arm = m.null(f"arm_{k}", ip=t, pos=Keys((t, (CX, 2600), "out"), (t + 34, (CX, 1700), "drift"), (n - 8, (CX, 1640))),
+                     rot=Keys((t, 0, "out"), (t + 34, 0, "out"), (t + 70, angle, "drift"), (n - 8, angle * 1.054)))
+        card(m, f"picture_{k}", pos=(0, -1200), parent=arm, border=14, ip=t, frame_colour="#fff7f2", shadow=0.45)
+    gold = rgba("#e8c48a")
+    m.shapes("ornament", ornament_line(CX, 1010, 260, gold, 120, 160, width=2.5), ip=120)
+    return m, "三张横照", "扇形展开"
+
+
+def t_four_around_heart():
+    """Four landscapes fly out from the middle to the four sides of a heart."""
+    n = 230
+    slot = (540, 360, "heng")
+    m = Movie("four_around_heart", n, [slot, slot, slot, slot])
+    backdrop(m, "#fdf0f2", "#f1d3da")
+    drifting_glows(m, [(300, 900, 460, "#ffffff", 0.8, 120, -30)], n)
+    fading_start(m, 60, op=40, until=38)
+    for k, (x, y) in enumerate(((CX, 256), (480, CY), (1440, CY), (CX, 824)), start=1):
+        t = 16 + 14 * (k - 1)
+        card(m, f"picture_{k}", pos=Keys((t, (CX, CY), "out"), (t + 36, (x, y), "drift"), (n - 8, (x + (x - CX) * 0.06, y + (y - CY) * 0.06))),
+             scale=Keys((t, 20, "out"), (t + 36, 100)), rot=Keys((t, 30 if k % 2 else -30, "out"), (t + 36, 0)),
+             border=12, ip=t, frame_colour="#fffafa", shadow=0.35)
+    rose = rgba("#d9788c")
+    m.shapes("heart", [heart(0, 0, 210, 90, rose)], pos=(CX, CY + 10), ip=90,
+             scale=Keys((104, 100, "inout"), (124, 110, "inout"), (144, 100, "inout"), (164, 108, "inout"), (n - 1, 100)))
+    m.shapes("ring", [group([ellipse(172, 172), trim(0, Keys((110, 0, "inout"), (150, 100))), stroke(rgba("#c9a063"), 3.5)], rot=-90)],
+             pos=(CX, CY + 4), ip=110)
+    return m, "四张横照", "四方同心"
+
+
+def pleated_curtain(width, colour_light, colour_dark, pleats=6):
+    """A curtain's folds: a gradient that rises and falls across its width."""
+    stops = [(k / (2 * pleats), colour_light if k % 2 else colour_dark, 1) for k in range(2 * pleats + 1)]
+    return group([rect(width, H + 4, (width / 2, CY)), gradient(stops, (0, 0), (width, 0))])
+
+
+def t_any_curtain():
+    """Red stage curtains close over the start picture, then open on the photo; gold glitter falls."""
+    n = 180
+    m = Movie("any_curtain", n, [ANY_FULL])
+    start_picture(m, op=40)
+    m.image("picture_1", ip=38, scale=Keys((38, 110, "drift"), (n - 6, 100)))
+    half = W / 2 + 60
+    for name, closed_x, open_x in (("curtain_left", -60, -half - 40), ("curtain_right", W / 2, W + 40)):
+        m.shapes(name, [pleated_curtain(half, "#c8202a", "#7a0c12")],
+                 pos=Keys((0, (open_x, 0), "inout"), (34, (closed_x, 0), "hold"), (44, (closed_x, 0), "inout"), (90, (open_x, 0))), op=91)
+    gold = rgba("#f6c453")
+    m.shapes("valance", [group([rect(W + 4, 96, (CX, 48)), fill(rgba("#9d1219"))]), group([rect(W + 4, 10, (CX, 100)), fill(gold)])],
+             pos=Keys((0, (0, -120), "out"), (24, (0, 0), "hold"), (96, (0, 0), "in"), (126, (0, -130))), op=127)
+    colours = ["#ffd54f", "#fff3c4", "#ffb300", "#ffe082"]
+    glitter = [confetti_piece(60 + 130 * k, -60 - 120 * (k % 4), 18, 34, colours[k % 4], 60 + 6 * (k % 5), 1300,
+                              80 - 40 * (k % 5), 260 + 80 * (k % 3), n) for k in range(15)]
+    m.shapes("glitter", glitter, ip=60)
+    m.shapes("edges", edge_shade(0.35, 200, "#3a0508"), opacity=Keys((80, 0), (120, 100)), ip=80)
+    return m, "横竖通用", "红幕开启"
+
+
+def scroll_banner(x, top, width, height, t0, vertical=True):
+    """A red paper banner with gold diamonds, unrolling down (or outwards, when horizontal). The body
+    lists its parts bottom first, like a layer does; a group wants them top first."""
+    red, gold = rgba("#c62828"), rgba("#f6c453")
+    if vertical:
+        marks = [group([path(diamond(0, top + height * (k + 0.5) / 4, width * 0.28)), fill(gold)]) for k in range(4)]
+        body = [group([rect(width, height, (0, top + height / 2), 4), fill(red)]),
+                group([rect(width - 16, height - 16, (0, top + height / 2)), stroke(gold, 2)])] + marks
+        return group(list(reversed(body)), pos=(x, 0), anchor=(0, top), scale=Keys((t0, (100, 0), "out"), (t0 + 34, (100, 100))))
+    marks = [group([path(diamond(-width * 0.3 + width * 0.2 * k, top + height / 2, height * 0.28)), fill(gold)]) for k in range(4)]
+    body = [group([rect(width, height, (0, top + height / 2), 4), fill(red)]),
+            group([rect(width - 16, height - 16, (0, top + height / 2)), stroke(gold, 2)])] + marks
+    return group(list(reversed(body)), pos=(x, 0), scale=Keys((t0, (0, 100), "out"), (t0 + 30, (100, 100))))
+
+
+def t_three_portraits_couplets():
+    """Three portraits between red couplet banners that unroll down the sides, a banner above."""
+    n = 220
+    slot = (400, 534, "shu")
+    m = Movie("three_portraits_couplets", n, [slot, slot, slot])
+    backdrop(m, "#fff4e0", "#f3d9b0")
+    drifting_glows(m, [(CX, 560, 700, "#ffd28a", 0.35, 0, -20)], n)
+    fading_start(m, 76, op=40, until=38)
+    m.shapes("couplets", [scroll_banner(150, 100, 150, 860, 10), scroll_banner(1770, 100, 150, 860, 18),
+                          scroll_banner(CX, 44, 560, 96, 30, vertical=False)], ip=10)
+    for k, x in ((1, 502), (2, CX), (3, 1418)):
+        t = 40 + 18 * (k - 1)
+        card(m, f"picture_{k}", pos=Keys((t, (x, CY + 700), "out"), (t + 40, (x, 590), "drift"), (n - 8, (x, 562))),
+             rot=Keys((t, 8 if k % 2 else -8, "out"), (t + 40, 0)), border=14, ip=t, frame_colour="#fff8e8", shadow=0.4)
+    return m, "三张竖照", "春联迎春"
+
+
+def t_any_chalkboard():
+    """A school chalkboard: the photo is pinned up in the middle and chalk doodles draw themselves."""
+    n = 190
+    m = Movie("any_chalkboard", n, [ANY_FULL])
+    m.shapes("board", [group([rect(W + 4, H + 4, (CX, CY)), fill(rgba("#8a5a34"))]),
+                       group([rect(W - 80, H - 80, (CX, CY), 6), gradient([(0, "#2f5444", 1), (1, "#22392f", 1)], (0, 0), (W, H))])])
+    drifting_glows(m, [(400, 300, 520, "#ffffff", 0.12, 120, 40)], n)
+    fading_start(m, 60, op=40, until=38)
+    card(m, "picture_1", pos=Keys((12, (CX, CY - 700), "out"), (54, (CX, CY - 10), "drift"), (n - 8, (CX + 6, CY - 16))),
+         scale=Keys((12, 58, "out"), (54, 62)), rot=Keys((12, -10, "out"), (54, -1.5)), border=18, ip=12, shadow=0.45)
+    chalk = rgba("#f2f0e6")
+    rays = [group([path(bezier([(0, -92), (0, -130)], closed=False)), stroke(chalk, 5)], rot=45 * k) for k in range(8)]
+    sun = [group([ellipse(120, 120), trim(0, Keys((70, 0, "out"), (96, 100))), stroke(chalk, 5)])] + rays
+    m.shapes("sun", sun, pos=(210, 200), rot=Keys((70, 0, "linear"), (n - 1, 40)), opacity=Keys((70, 0), (78, 90)), ip=70)
+    star_points = [(0, -60), (16, -18), (60, -18), (24, 10), (38, 54), (0, 28), (-38, 54), (-24, 10), (-60, -18), (-16, -18)]
+    m.shapes("star", [group([path(bezier(star_points)), trim(0, Keys((90, 0, "out"), (120, 100))), stroke(chalk, 5)])],
+             pos=(1720, 190), scale=Keys((120, 100, "inout"), (140, 120, "inout"), (160, 100)), opacity=90, ip=90)
+    wave = bezier([(560, 1000), (760, 970), (960, 1000), (1160, 970), (1360, 1000)], closed=False,
+                  tangents=[((0, 0), (70, -20))] + [((-70, 0), (70, 0))] * 3 + [((-70, -20), (0, 0))])
+    m.shapes("underline", [group([path(wave), trim(0, Keys((110, 0, "inout"), (150, 100))), stroke(chalk, 6)])], opacity=90, ip=110)
+    return m, "横竖通用", "黑板涂鸦"
+
+
+def t_four_seasons():
+    """Four moments of a year rise in turn from a timeline, each marked in its season's colour."""
+    n = 230
+    slot = (400, 266, "heng")
+    m = Movie("four_seasons", n, [slot, slot, slot, slot])
+    backdrop(m, "#f7fbf4", "#e4efe6")
+    drifting_glows(m, [(300, 200, 460, "#ffffff", 0.9, 140, 30)], n)
+    fading_start(m, 70, op=40, until=38)
+    grey = rgba("#8d9a8f")
+    m.shapes("timeline", [group([path(bezier([(90, 930), (W - 90, 930)], closed=False)), trim(0, Keys((10, 0, "inout"), (50, 100))),
+                                 stroke(grey, 4)])], ip=10)
+    seasons = ("#7cc47f", "#f2b134", "#e07a3f", "#5aa9d6")
+    for k, colour in enumerate(seasons, start=1):
+        x, y = 300 + 440 * (k - 1), (360 if k % 2 else 690)
+        t = 30 + 20 * (k - 1)
+        m.shapes(f"season_{k}", [group([ellipse(34, 34), fill(rgba(colour))], scale=Keys((t - 8, 0, "back"), (t + 4, 100))),
+                                 group([path(bezier([(0, 0), (0, y + 150 - 930)], closed=False)), trim(0, Keys((t, 0, "out"), (t + 26, 100))),
+                                        stroke(rgba(colour), 3)])], pos=(x, 930), ip=t - 8)
+        card(m, f"picture_{k}", pos=Keys((t, (x, 930), "out"), (t + 30, (x, y), "drift"), (n - 8, (x, y - 10))),
+             scale=Keys((t, 0, "back"), (t + 30, 100)), border=12, bottom=40, ip=t, shadow=0.35)
+        m.shapes(f"tab_{k}", [group([rect(60, 14, (0, 0), 4), fill(rgba(colour))])], pos=Keys((t + 26, (x, y + 166), "drift"), (n - 8, (x, y + 156))),
+                 scale=Keys((t + 26, (0, 100), "out"), (t + 40, (100, 100))), ip=t + 26)
+    return m, "四张横照", "四季成长"
+
+
+def paper_plane(colour="#ffffff"):
+    """A folded paper plane pointing right."""
+    return [group([path(bezier([(-60, -10), (60, 0), (-40, 30)])), fill(rgba(colour))]),
+            group([path(bezier([(-60, -10), (60, 0), (-30, 6)])), fill(rgba("#cfd8e3"))])]
+
+
+def t_mixed_paper_plane():
+    """A paper plane loops across a bright sky; the landscape and the portrait pop up in its wake."""
+    n = 210
+    m = Movie("mixed_paper_plane", n, [(900, 600, "heng"), (450, 600, "shu")])
+    backdrop(m, "#bfe3f7", "#fdf3dd")
+    drifting_glows(m, [(1600, 180, 420, "#ffffff", 0.9, -160, 30), (200, 900, 380, "#ffe6a8", 0.5, 120, -20)], n)
+    fading_start(m, 80, op=40, until=38)
+    route = [(-100, 900), (500, 700), (1000, 820), (1500, 400), (2100, 200)]
+    trail = bezier(route, closed=False, tangents=[((0, 0), (200, -80)), ((-200, 80), (200, -60)), ((-200, 0), (200, 0)),
+                                                  ((-200, 80), (200, -60)), ((-200, 40), (0, 0))])
+    m.shapes("trail", [group([path(trail), trim(Keys((10, 0, "linear"), (70, 0, "linear"), (110, 100)), Keys((10, 0, "linear"), (70, 100))),
+                              stroke(rgba("#ffffff", 0.8), 4)])], ip=10, op=111)
+    times = (10, 25, 40, 55, 70)
+    angles = (-20, 10, -30, -25, -15)
+    m.shapes("plane", paper_plane(), pos=Keys(*[(t, p, "linear") for t, p in zip(times, route)]),
+             rot=Keys(*[(t, a, "linear") for t, a in zip(times, angles)]), scale=170, ip=10, op=72)
+    card(m, "picture_1", pos=Keys((30, (660, 600), "back"), (62, (660, 560), "drift"), (n - 8, (672, 552))),
+         scale=Keys((30, 0, "back"), (62, 100)), rot=Keys((30, -12, "out"), (62, -2)), border=18, ip=30)
+    card(m, "picture_2", pos=Keys((52, (1490, 560), "back"), (84, (1490, 520), "drift"), (n - 8, (1480, 514))),
+         scale=Keys((52, 0, "back"), (84, 100)), rot=Keys((52, 12, "out"), (84, 3)), border=16, ip=52)
+    m.shapes("plane_return", paper_plane(), pos=Keys((120, (-120, 1000), "inout"), (n - 1, (560, 930))),
+             rot=Keys((120, -12, "inout"), (n - 1, -6)), scale=110, ip=120)
+    return m, "横竖混排", "纸飞机"
+
+
+def t_travel_map():
+    """A route draws itself across an old map to a pin, and the photo opens out from the pin."""
+    n = 190
+    m = Movie("travel_map", n, [(1200, 800, "heng")])
+    backdrop(m, "#f3e6c9", "#dcc59a")
+    drifting_glows(m, [(300, 260, 480, "#fff8e6", 0.7, 100, 30)], n)
+    ink = rgba("#8c6b45")
+    m.shapes("coast", [group([path(bezier([(0, 300), (300, 360), (560, 260), (820, 420)], closed=False,
+                                          tangents=[((0, 0), (100, 40)), ((-100, 0), (80, -40)), ((-80, -30), (100, 30)), ((-60, -40), (0, 0))])),
+                              stroke(ink, 2, opacity=60)]),
+                       group([path(bezier([(1200, 1080), (1380, 900), (1700, 960), (1920, 820)], closed=False,
+                                          tangents=[((0, 0), (60, -80)), ((-80, 0), (120, 30)), ((-100, -30), (80, -20)), ((0, 0), (0, 0))])),
+                              stroke(ink, 2, opacity=60)])])
+    rose = [group([ellipse(130, 130), stroke(ink, 2)]), group([path(diamond(0, 0, 56)), fill(rgba("#8c6b45", 0.35))]),
+            group([path(bezier([(0, -70), (12, 0), (0, 70), (-12, 0)])), fill(ink)])]
+    m.shapes("compass", rose, pos=(1790, 140), rot=Keys((0, -40, "drift"), (n - 1, 20)), opacity=80)
+    fading_start(m, 80, op=36, until=34)
+    route = bezier([(140, 980), (620, 820), (CX, CY)], closed=False,
+                   tangents=[((0, 0), (200, -20)), ((-160, 40), (160, -40)), ((-40, 140), (0, 0))])
+    m.shapes("route", [group([path(route), trim(0, Keys((10, 0, "inout"), (50, 100))), stroke(rgba("#c0392b"), 5)])], ip=10)
+    pin = [group([path(bezier([(0, 0), (-34, -60), (0, -94), (34, -60)], tangents=[((0, 0), (0, 0)), ((0, 20), (0, -26)), ((-20, 0), (20, 0)), ((0, -26), (0, 20))])),
+                  fill(rgba("#c0392b"))]), group([ellipse(26, 26, (0, -62)), fill(rgba("#fdf3e1"))])]
+    m.shapes("pin", pin, pos=Keys((44, (CX, CY - 300), "out"), (56, (CX, CY))), opacity=Keys((44, 0), (50, 100), (66, 100), (74, 0)), ip=44, op=75)
+    card(m, "picture_1", pos=Keys((58, (CX, CY), "out"), (100, (CX, CY), "drift"), (n - 8, (CX + 10, CY - 8))),
+         scale=Keys((58, 4, "out"), (100, 100, "drift"), (n - 8, 103)), rot=Keys((58, -8, "out"), (100, -1)), border=22, ip=58,
+         frame_colour="#fffaf0")
+    return m, "单张横照", "旅途足迹"
+
+
+def t_sunrise():
+    """Dawn: a sun rises behind the photo with slow-turning rays as the sky warms."""
+    n = 190
+    m = Movie("sunrise", n, [(960, 640, "heng")])
+    backdrop(m, "#2c3e70", "#f4a261", angle_end=(0, H), middle="#b5658a")
+    m.shapes("warm_sky", [group([rect(W + 4, H + 4, (CX, CY)), gradient([(0, "#ffd59e", 0), (1, "#ffd59e", 0.7)], (0, 0), (0, H))])],
+             opacity=Keys((0, 0, "soft"), (n - 1, 100)))
+    rays = [group([path(bezier([(-6, -150), (6, -150), (60, -1100), (-60, -1100)])), fill(rgba("#fff0c8"), 18)], rot=30 * k)
+            for k in range(12)]
+    m.shapes("sun", [group(rays, rot=Keys((0, 0, "linear"), (n - 1, 30))), glow(0, 0, 300, "#ffe9a8", 0.6),
+                     group([ellipse(240, 240), fill(rgba("#ffe08a"))])],
+             pos=Keys((10, (CX, 1000), "drift"), (120, (CX, 250), "drift"), (n - 1, (CX, 220))), ip=10)
+    fading_start(m, 80, op=40, until=38)
+    card(m, "picture_1", pos=Keys((16, (CX, 1500), "out"), (70, (CX, 640), "drift"), (n - 8, (CX, 630))),
+         border=20, ip=16, shadow=0.45, frame_colour="#fffaf0")
+    m.shapes("birds", [group([path(bezier([(-24, 0), (0, 10), (24, 0)], closed=False, tangents=[((0, 0), (8, 4)), ((-8, 0), (8, 0)), ((-8, 4), (0, 0))])),
+                              stroke(rgba("#3b2f4a"), 3)], pos=(k * 60, (k % 2) * 24)) for k in range(3)],
+             pos=Keys((60, (-200, 300), "linear"), (n - 1, (700, 180))), ip=60)
+    return m, "单张横照", "朝阳初升"
+
+
+def t_portrait_home():
+    """A house draws itself around the portrait: the roof, the chimney, a puff of smoke."""
+    n = 180
+    m = Movie("portrait_home", n, [(600, 800, "shu")])
+    backdrop(m, "#fdf1e1", "#f1d9bb")
+    drifting_glows(m, [(300, 300, 460, "#fff8ec", 0.9, 100, 20), (1650, 800, 420, "#ffcf95", 0.4, -100, -20)], n)
+    fading_start(m, 80, op=40, until=38)
+    card(m, "picture_1", pos=Keys((12, (CX, 1500), "out"), (56, (CX, 632), "drift"), (n - 8, (CX, 626))), border=20, ip=12,
+         frame_colour="#fffaf2", shadow=0.4)
+    brown = rgba("#a0522d")
+    draw = Keys((50, 50, "out"), (90, 0)), Keys((50, 50, "out"), (90, 100))
+    m.shapes("house", [group([rect(56, 100, (CX + 250, 88)), fill(brown)], scale=Keys((84, (100, 0), "out"), (100, (100, 100)))),
+                       group([path(bezier([(CX - 400, 1060), (CX - 400, 212), (CX - 440, 230), (CX, 24), (CX + 440, 230), (CX + 400, 212),
+                                           (CX + 400, 1060)], closed=False)), trim(*draw), stroke(brown, 10, cap=2, join=2)]),
+                       group([ellipse(72, 72, (CX, 122)), fill(rgba("#ffd27a"))], scale=Keys((96, 0, "back"), (110, 100))),
+                       group([ellipse(72, 72, (CX, 122)), stroke(brown, 6)], scale=Keys((96, 0, "back"), (110, 100)))], ip=50)
+    puffs = [group([ellipse(60 + 20 * k, 60 + 20 * k), fill(rgba("#ffffff", 0.9))],
+                   pos=Keys((100 + 16 * k, (CX + 250, 30), "soft"), (n - 1, (CX + 340 + 50 * k, -30 - 40 * k))),
+                   opacity=Keys((100 + 16 * k, 0), (112 + 16 * k, 100), (n - 1, 30))) for k in range(3)]
+    m.shapes("smoke", puffs, ip=100)
+    m.shapes("lamp_light", [glow(0, 0, 460, "#ffd9a0", 0.4)], pos=Keys((110, (-300, 820), "inout"), (n - 1, (2200, 700))), ip=110)
+    green = rgba("#7aa374")
+    m.shapes("grass", [group([path(bezier([(0, 1060), (W, 1060)], closed=False)), trim(Keys((60, 50, "out"), (100, 0)), Keys((60, 50, "out"), (100, 100))),
+                              stroke(green, 6)])], ip=60)
+    return m, "单张竖照", "温暖小家"
+
+
+def t_two_footprints():
+    """Then and now: footprints of light dots walk from the first photo to the second."""
+    n = 200
+    slot = (800, 534, "heng")
+    m = Movie("two_footprints", n, [slot, slot])
+    backdrop(m, "#eef6fb", "#fdf3e3")
+    drifting_glows(m, [(CX, 900, 560, "#ffffff", 0.8, 0, -40)], n)
+    fading_start(m, 76, op=40, until=38)
+    card(m, "picture_1", pos=Keys((12, (500, 1500), "out"), (56, (500, 590), "drift"), (n - 8, (506, 582))), border=16, ip=12)
+    card(m, "picture_2", pos=Keys((60, (1420, 1500), "out"), (104, (1420, 590), "drift"), (n - 8, (1414, 582))), border=16, ip=60)
+    orange = rgba("#f29e4c")
+    dots = []
+    for k in range(9):
+        s = k / 8
+        x, y = 500 + 920 * s, 230 - 4 * 150 * s * (1 - s)
+        t = 40 + 5 * k
+        dots.append(group([ellipse(28, 28, (x, y + (8 if k % 2 else -8))), fill(orange)], opacity=Keys((t, 0), (t + 6, 100))))
+    m.shapes("footprints", dots, ip=40)
+    m.shapes("arrow", [group([path(bezier([(1384, 240), (1420, 258), (1394, 290)], closed=False)), stroke(orange, 5, cap=2)])],
+             opacity=Keys((90, 0), (100, 100)), ip=90)
+    return m, "双张横照", "今昔足迹"
+
+
+def paper_cut_flower(r):
+    """A red paper-cut flower: eight petals round a gold heart, turning."""
+    red, gold = rgba("#d62828"), rgba("#f6c453")
+    petals = [group([ellipse(r * 0.5, r, (0, -r * 0.55)), fill(red)], rot=45 * k) for k in range(8)]
+    # The cut-outs: one hole in each petal, in the paper's light ground colour.
+    holes = [ellipse(r * 0.16, r * 0.16, (r * 0.72 * math.sin(math.radians(45 * k)), -r * 0.72 * math.cos(math.radians(45 * k))))
+             for k in range(8)]
+    return petals + [group(holes + [fill(rgba("#fff1dc"))]), group([ellipse(r * 0.7, r * 0.7), fill(gold)]),
+                     group([ellipse(r * 0.42, r * 0.42), fill(red)])]
+
+
+def t_two_portraits_paper_cuts():
+    """Two paper-cut flowers spin open and shrink to the corners, showing the two portraits."""
+    n = 200
+    slot = (540, 720, "shu")
+    m = Movie("two_portraits_paper_cuts", n, [slot, slot])
+    backdrop(m, "#fff1dc", "#f7d9a8")
+    drifting_glows(m, [(CX, CY, 640, "#ffb85c", 0.3, 0, 0)], n)
+    fading_start(m, 80, op=40, until=38)
+    card(m, "picture_1", pos=Keys((20, (630, 530), "out"), (70, (630, 530), "drift"), (n - 8, (640, 524))),
+         scale=Keys((20, 86, "out"), (70, 100)), opacity=Keys((20, 0, "soft"), (46, 100)), border=18, ip=20, frame_colour="#fff8e8")
+    card(m, "picture_2", pos=Keys((30, (1290, 530), "out"), (80, (1290, 530), "drift"), (n - 8, (1280, 524))),
+         scale=Keys((30, 86, "out"), (80, 100)), opacity=Keys((30, 0, "soft"), (56, 100)), border=18, ip=30, frame_colour="#fff8e8")
+    for k, (start, end, t) in enumerate((((630, 530), (140, 140), 14), ((1290, 530), (1780, 940), 24)), start=1):
+        m.shapes(f"paper_cut_{k}", paper_cut_flower(420), pos=Keys((t, start, "inout"), (t + 56, end, "drift"), (n - 1, end)),
+                 scale=Keys((0, 0, "out"), (t, 100, "inout"), (t + 56, 26)), rot=Keys((0, 0, "inout"), (t + 56, 180 * (1 if k == 1 else -1), "linear"), (n - 1, 200 * (1 if k == 1 else -1))))
+    return m, "双张竖照", "窗花迎春"
+
+
 def closing():
     """Leaves the last picture: it shrinks to a framed print, then everything fades to black with
     a gold ornament that draws itself and fades last."""
@@ -1366,6 +1851,25 @@ TEMPLATES = [
     ("39_shu_moon_festival", t_moon_festival, "节日喜庆"),
     ("40_heng3_growth_steps", t_growth_steps, "成长时光"),
     ("41_heng4_festival_grid", t_festival_grid, "节日喜庆"),
+    ("42_any_diamond_window", t_any_diamond_window, "温馨家庭"),
+    ("43_shu3_washing_line", t_three_portraits_line, "温馨家庭"),
+    ("44_shu_postcard", t_postcard, "旅行风光"),
+    ("45_heng4_film_strip", t_film_strip, "旅行风光"),
+    ("46_heng4_lines", t_four_lines, "简约时尚"),
+    ("47_any_heart_window", t_any_heart_window, "浪漫婚礼"),
+    ("48_shu2_rings", t_two_portraits_rings, "浪漫婚礼"),
+    ("49_heng3_fan", t_three_fan, "浪漫婚礼"),
+    ("50_heng4_around_heart", t_four_around_heart, "浪漫婚礼"),
+    ("51_any_curtain", t_any_curtain, "节日喜庆"),
+    ("52_shu3_couplets", t_three_portraits_couplets, "节日喜庆"),
+    ("53_any_chalkboard", t_any_chalkboard, "成长时光"),
+    ("54_heng4_seasons", t_four_seasons, "成长时光"),
+    ("55_mixed_paper_plane", t_mixed_paper_plane, "成长时光"),
+    ("56_heng_travel_map", t_travel_map, "旅行风光"),
+    ("57_heng_sunrise", t_sunrise, "成长时光"),
+    ("58_shu_home", t_portrait_home, "温馨家庭"),
+    ("59_heng2_footprints", t_two_footprints, "成长时光"),
+    ("60_shu2_paper_cuts", t_two_portraits_paper_cuts, "节日喜庆"),
 ]
 
 
