@@ -1320,19 +1320,23 @@ def wiped_image(movie, ref, t0, t1, direction="right", parent=None, **tr):
     movie.image(ref, ip=t1 + 1, parent=parent, **tr)
 
 
+def photo_through_window(movie, opening, t0, t1, zoom, edge_colour, edge_width):
+    """The full-screen photo seen through a window whose shape `opening` widens from t0 to t1
+    past the screen, its edge drawn; the photo and the window zoom together."""
+    movie.image("picture_1", ip=t0, op=t1 + 1, masks=[mask(opening)], scale=zoom)
+    movie.image("picture_1", ip=t1 + 1, scale=zoom)
+    movie.shapes("window_edge", [group([path(opening), stroke(edge_colour, edge_width)])], anchor=(CX, CY), pos=(CX, CY),
+                 scale=zoom, ip=t0, op=t1 + 1)
+
+
 def t_any_diamond_window():
     """The photo opens through a diamond window with a gold edge that widens past the screen."""
     n = 160
     m = Movie("any_diamond_window", n, [ANY_FULL])
     t0, t1 = 6, 52
     start_picture(m, op=t1 + 1, scale=Keys((0, 100, "in"), (t1, 108)))
-    zoom = Keys((t0, 116, "drift"), (n - 6, 100))
     opening = Keys((t0, diamond(CX, CY, 2), "inout"), (t1, diamond(CX, CY, 1600)))
-    m.image("picture_1", ip=t0, op=t1 + 1, masks=[mask(opening)], scale=zoom)
-    m.image("picture_1", ip=t1 + 1, scale=zoom)
-    gold = rgba("#e3b873")
-    m.shapes("window_edge", [group([path(opening), stroke(gold, 10)])], anchor=(CX, CY), pos=(CX, CY), scale=zoom,
-             ip=t0, op=t1 + 1)
+    photo_through_window(m, opening, t0, t1, Keys((t0, 116, "drift"), (n - 6, 100)), rgba("#e3b873"), 10)
     m.shapes("warm_light", [glow(0, 0, 520, "#ffc98a", 0.45)], pos=Keys((60, (-400, 900), "inout"), (140, (2300, 200))),
              opacity=Keys((60, 0), (80, 100), (120, 100), (140, 0)), ip=60, op=141)
     m.shapes("edges", edge_shade(0.35, 200), opacity=Keys((40, 0), (80, 100)), ip=40)
@@ -1446,12 +1450,8 @@ def t_any_heart_window():
     m = Movie("any_heart_window", n, [ANY_FULL])
     t0, t1 = 6, 54
     start_picture(m, op=t1 + 1, opacity=Keys((t0, 100), (t1, 100)), scale=Keys((0, 100, "in"), (t1, 106)))
-    zoom = Keys((t0, 112, "drift"), (n - 6, 100))
     opening = Keys((t0, heart_path(CX, CY, 0.5), "in"), (t1, heart_path(CX, CY + 300, 100)))
-    m.image("picture_1", ip=t0, op=t1 + 1, masks=[mask(opening)], scale=zoom)
-    m.image("picture_1", ip=t1 + 1, scale=zoom)
-    rose = rgba("#f2b5b5")
-    m.shapes("heart_edge", [group([path(opening), stroke(rose, 8)])], anchor=(CX, CY), pos=(CX, CY), scale=zoom, ip=t0, op=t1 + 1)
+    photo_through_window(m, opening, t0, t1, Keys((t0, 112, "drift"), (n - 6, 100)), rgba("#f2b5b5"), 8)
     m.shapes("blush", [glow(0, 0, 560, "#ffc4d0", 0.4)], pos=Keys((56, (2200, 900), "inout"), (150, (-300, 300))),
              opacity=Keys((56, 0), (76, 100), (130, 100), (150, 0)), ip=56, op=151)
     m.shapes("edges", edge_shade(0.3, 200, "#3a1a24"), opacity=Keys((40, 0), (80, 100)), ip=40)
