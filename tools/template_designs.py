@@ -621,7 +621,7 @@ def t_light_leak():
 def snowflake(x, y, r, t0, fall, sway, frames, alpha=0.9):
     """A soft snowflake drifting down from (x, y), swaying as it goes."""
     # A plain disc: twenty gradient-filled flakes cost more than the two photos.
-    return group([ellipse(2 * r, 2 * r), fill(rgba("#ffffff", alpha))],
+    return group([ellipse(2 * r, 2 * r), fill(rgba("#ffffff"), alpha * 100)],
                  pos=Keys((t0, (x, y), "soft"), ((t0 + frames) // 2, (x + sway, y + fall / 2), "soft"), (frames - 1, (x - sway, y + fall))))
 
 
@@ -702,9 +702,9 @@ def t_mixed_trio():
 def balloon(x, y, r, colour, t0, rise, sway, frames):
     """A balloon on its string rising from (x, y), swaying a little."""
     body = [group([ellipse(2 * r, 2.4 * r, (0, 0)), fill(rgba(colour, 0.95))]),
-            group([ellipse(r * 0.5, r * 0.7, (-r * 0.4, -r * 0.5)), fill(rgba("#ffffff", 0.35))]),
+            group([ellipse(r * 0.5, r * 0.7, (-r * 0.4, -r * 0.5)), fill(rgba("#ffffff"), 35)]),
             group([path(bezier([(0, 1.2 * r), (-8, 1.2 * r + 60), (6, 1.2 * r + 120)], closed=False)), stroke(rgba("#6d6d6d"), 2)])]
-    return group(body, pos=Keys((t0, (x, y), "soft"), ((t0 + frames) // 2, (x + sway, y - rise / 2), "soft"), (frames - 1, (x, y - rise))),
+    return stack(body, pos=Keys((t0, (x, y), "soft"), ((t0 + frames) // 2, (x + sway, y - rise / 2), "soft"), (frames - 1, (x, y - rise))),
                  rot=Keys((t0, -4, "inout"), ((t0 + frames) // 2, 4, "inout"), (frames - 1, -3)))
 
 
@@ -755,7 +755,7 @@ def lantern(x, size, t0, frames):
             group([rect(size * 0.5, 12, (0, 90 + 2)), fill(gold)]),
             group([rect(size * 0.5, 12, (0, 90 + size * 0.82)), fill(gold)]),
             group([rect(6, 46, (0, 96 + size * 0.82 + 23)), fill(gold)])]
-    return group(body, pos=(x, -10), rot=Keys((t0, -6, "inout"), (t0 + 40, 6, "inout"), (t0 + 80, -5, "inout"), (frames - 1, 4)))
+    return stack(body, pos=(x, -10), rot=Keys((t0, -6, "inout"), (t0 + 40, 6, "inout"), (t0 + 80, -5, "inout"), (frames - 1, 4)))
 
 
 def t_lanterns():
@@ -1179,18 +1179,17 @@ def t_any_curtain():
 
 
 def scroll_banner(x, top, width, height, t0, vertical=True):
-    """A red paper banner with gold diamonds, unrolling down (or outwards, when horizontal). The body
-    lists its parts bottom first, like a layer does; a group wants them top first."""
+    """A red paper banner with gold diamonds, unrolling down (or outwards, when horizontal)."""
     red, gold = rgba("#c62828"), rgba("#f6c453")
     if vertical:
         marks = [group([path(diamond(0, top + height * (k + 0.5) / 4, width * 0.28)), fill(gold)]) for k in range(4)]
         body = [group([rect(width, height, (0, top + height / 2), 4), fill(red)]),
                 group([rect(width - 16, height - 16, (0, top + height / 2)), stroke(gold, 2)])] + marks
-        return group(list(reversed(body)), pos=(x, 0), anchor=(0, top), scale=Keys((t0, (100, 0), "out"), (t0 + 34, (100, 100))))
+        return stack(body, pos=(x, 0), anchor=(0, top), scale=Keys((t0, (100, 0), "out"), (t0 + 34, (100, 100))))
     marks = [group([path(diamond(-width * 0.3 + width * 0.2 * k, top + height / 2, height * 0.28)), fill(gold)]) for k in range(4)]
     body = [group([rect(width, height, (0, top + height / 2), 4), fill(red)]),
             group([rect(width - 16, height - 16, (0, top + height / 2)), stroke(gold, 2)])] + marks
-    return group(list(reversed(body)), pos=(x, 0), scale=Keys((t0, (0, 100), "out"), (t0 + 30, (100, 100))))
+    return stack(body, pos=(x, 0), scale=Keys((t0, (0, 100), "out"), (t0 + 30, (100, 100))))
 
 
 def t_three_portraits_couplets():
@@ -1275,7 +1274,7 @@ def t_mixed_paper_plane():
     trail = bezier(route, closed=False, tangents=[((0, 0), (200, -80)), ((-200, 80), (200, -60)), ((-200, 0), (200, 0)),
                                                   ((-200, 80), (200, -60)), ((-200, 40), (0, 0))])
     m.shapes("trail", [group([path(trail), trim(Keys((10, 0, "linear"), (70, 0, "linear"), (110, 100)), Keys((10, 0, "linear"), (70, 100))),
-                              stroke(rgba("#ffffff", 0.8), 4)])], ip=10, op=111)
+                              stroke(rgba("#ffffff"), 4, opacity=80)])], ip=10, op=111)
     times = (10, 25, 40, 55, 70)
     angles = (-20, 10, -30, -25, -15)
     m.shapes("plane", paper_plane(), pos=Keys(*[(t, p, "linear") for t, p in zip(times, route)]),
@@ -1302,7 +1301,7 @@ def t_travel_map():
                        group([path(bezier([(1200, 1080), (1380, 900), (1700, 960), (1920, 820)], closed=False,
                                           tangents=[((0, 0), (60, -80)), ((-80, 0), (120, 30)), ((-100, -30), (80, -20)), ((0, 0), (0, 0))])),
                               stroke(ink, 2, opacity=60)])])
-    rose = [group([ellipse(130, 130), stroke(ink, 2)]), group([path(diamond(0, 0, 56)), fill(rgba("#8c6b45", 0.35))]),
+    rose = [group([ellipse(130, 130), stroke(ink, 2)]), group([path(diamond(0, 0, 56)), fill(rgba("#8c6b45"), 35)]),
             group([path(bezier([(0, -70), (12, 0), (0, 70), (-12, 0)])), fill(ink)])]
     m.shapes("compass", rose, pos=(1790, 140), rot=Keys((0, -40, "drift"), (n - 1, 20)), opacity=80)
     fading_start(m, 80, op=36, until=34)
@@ -1355,7 +1354,7 @@ def t_portrait_home():
                                            (CX + 400, 1060)], closed=False)), trim(*draw), stroke(brown, 10, cap=2, join=2)]),
                        group([ellipse(72, 72, (CX, 122)), fill(rgba("#ffd27a"))], scale=Keys((96, 0, "back"), (110, 100))),
                        group([ellipse(72, 72, (CX, 122)), stroke(brown, 6)], scale=Keys((96, 0, "back"), (110, 100)))], ip=50)
-    puffs = [group([ellipse(60 + 20 * k, 60 + 20 * k), fill(rgba("#ffffff", 0.9))],
+    puffs = [group([ellipse(60 + 20 * k, 60 + 20 * k), fill(rgba("#ffffff"), 85)],
                    pos=Keys((100 + 16 * k, (CX + 250, 30), "soft"), (n - 1, (CX + 340 + 50 * k, -30 - 40 * k))),
                    opacity=Keys((100 + 16 * k, 0), (112 + 16 * k, 100), (n - 1, 30))) for k in range(3)]
     m.shapes("smoke", puffs, ip=100)

@@ -159,6 +159,11 @@ def group(items, pos=(0, 0), anchor=(0, 0), scale=100, rot=0, opacity=100):
     return {"ty": "gr", "it": list(items) + [tr]}
 
 
+def stack(items, pos=(0, 0), anchor=(0, 0), scale=100, rot=0, opacity=100):
+    """A group of parts listed bottom first, as a movie's layers are (a group lists them top first)."""
+    return group(list(reversed(items)), pos, anchor, scale, rot, opacity)
+
+
 def circle_path(cx, cy, r):
     k = r * 0.5523
     return bezier([(cx, cy - r), (cx + r, cy), (cx, cy + r), (cx - r, cy)],
