@@ -2,7 +2,8 @@
 # Builds the fuzz targets with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) into
 # build-fuzz/ and runs each for SECONDS (default 60) on one core, starting from seed corpora made
 # of the test fixtures and the shipped data. A finding stops its target and is kept in
-# build-fuzz/findings/<target>/; the last lines of each run (executions, speed) are printed.
+# build-fuzz/findings/<target>/; each run's log is kept in build-fuzz/logs/<target>-<time>.log and
+# its last lines (executions, speed) are printed.
 # Usage: scripts/fuzz.sh [SECONDS] [TARGET…]   (targets: fuzz_lrc fuzz_ksc fuzz_ini fuzz_package
 #        fuzz_jpeg_probe fuzz_song_length fuzz_movie)
 #        FUZZ_RUNS=N scripts/fuzz.sh 0 TARGET…  runs each target for N executions instead of a time.
@@ -48,15 +49,29 @@ seed fuzz_movie '*.json'
 
 export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+# The longest input each target is given: the text readers' troubles show within a few
+# kilobytes (their speed on megabytes is measured by bench/reader_bench), a song's container and
+# first frames within 16 KiB, and a JPEG header with its EXIF block, a template package and a
+# movie within 64 KiB. Longer inputs would only make every execution slower.
+max_len() {
+  case "$1" in
+    fuzz_lrc|fuzz_ksc|fuzz_ini) echo 8192 ;;
+    fuzz_song_length) echo 16384 ;;
+    *) echo 65536 ;;
+  esac
+}
+
 status=0
+mkdir -p build-fuzz/logs
 for target in "${targets[@]}"; do
   findings="build-fuzz/findings/$target"; mkdir -p "$findings"
+  log="build-fuzz/logs/$target-$(date +%Y%m%d-%H%M%S).log"
   if [ -n "${FUZZ_RUNS:-}" ]; then limit=(-runs="$FUZZ_RUNS"); else limit=(-max_total_time="$seconds"); fi
-  echo "== $target: ${limit[0]#-}"
-  if ! build-fuzz/fuzz/"$target" "build-fuzz/corpus/$target" "${limit[@]}" -max_len=1048576 \
-       -rss_limit_mb=4096 -timeout=10 -artifact_prefix="$findings/" -print_final_stats=1 >"build-fuzz/$target.log" 2>&1; then
-    echo "   FINDING: see build-fuzz/$target.log and $findings/"; status=1
+  echo "== $target: ${limit[0]#-}, inputs up to $(max_len "$target") bytes, log $log"
+  if ! build-fuzz/fuzz/"$target" "build-fuzz/corpus/$target" "${limit[@]}" -max_len="$(max_len "$target")" \
+       -rss_limit_mb=4096 -timeout=10 -artifact_prefix="$findings/" -print_final_stats=1 >"$log" 2>&1; then
+    echo "   FINDING: see $log and $findings/"; status=1
   fi
-  grep -E "stat::number_of_executed_units|stat::average_exec_per_sec|stat::peak_rss_mb" "build-fuzz/$target.log" | sed 's/^/   /'
+  grep -E "stat::number_of_executed_units|stat::average_exec_per_sec|stat::peak_rss_mb" "$log" | sed 's/^/   /'
 done
 exit $status
