@@ -943,10 +943,10 @@ def t_festival_grid():
 # Designs that complete the collections: with them every collection has each kind of photo group.
 
 def wiped_image(movie, ref, t0, t1, direction="right", parent=None, **tr):
-    """An image uncovered by a straight wipe from one edge, then shown whole (no mask once open)."""
+    """An image uncovered by a straight wipe from its left edge ("right") or its top ("down"), then
+    shown whole (no mask once open)."""
     w, h = movie.asset_size(ref)
-    closed = {"right": rect_path(0, 0, 1, h), "left": rect_path(w - 1, 0, 1, h),
-              "down": rect_path(0, 0, w, 1), "up": rect_path(0, h - 1, w, 1)}[direction]
+    closed = {"right": rect_path(0, 0, 1, h), "down": rect_path(0, 0, w, 1)}[direction]
     movie.image(ref, ip=t0, op=t1 + 1, parent=parent, masks=[mask(Keys((t0, closed, "inout"), (t1, rect_path(0, 0, w, h))))], **tr)
     movie.image(ref, ip=t1 + 1, parent=parent, **tr)
 
@@ -1182,14 +1182,15 @@ def scroll_banner(x, top, width, height, t0, vertical=True):
     """A red paper banner with gold diamonds, unrolling down (or outwards, when horizontal)."""
     red, gold = rgba("#c62828"), rgba("#f6c453")
     if vertical:
-        marks = [group([path(diamond(0, top + height * (k + 0.5) / 4, width * 0.28)), fill(gold)]) for k in range(4)]
-        body = [group([rect(width, height, (0, top + height / 2), 4), fill(red)]),
-                group([rect(width - 16, height - 16, (0, top + height / 2)), stroke(gold, 2)])] + marks
-        return stack(body, pos=(x, 0), anchor=(0, top), scale=Keys((t0, (100, 0), "out"), (t0 + 34, (100, 100))))
-    marks = [group([path(diamond(-width * 0.3 + width * 0.2 * k, top + height / 2, height * 0.28)), fill(gold)]) for k in range(4)]
+        spots, size = [(0, top + height * (k + 0.5) / 4) for k in range(4)], width * 0.28
+        anchor, unrolled = (0, top), Keys((t0, (100, 0), "out"), (t0 + 34, (100, 100)))
+    else:
+        spots, size = [(-width * 0.3 + width * 0.2 * k, top + height / 2) for k in range(4)], height * 0.28
+        anchor, unrolled = (0, 0), Keys((t0, (0, 100), "out"), (t0 + 30, (100, 100)))
     body = [group([rect(width, height, (0, top + height / 2), 4), fill(red)]),
-            group([rect(width - 16, height - 16, (0, top + height / 2)), stroke(gold, 2)])] + marks
-    return stack(body, pos=(x, 0), scale=Keys((t0, (0, 100), "out"), (t0 + 30, (100, 100))))
+            group([rect(width - 16, height - 16, (0, top + height / 2)), stroke(gold, 2)])]
+    marks = [group([path(diamond(cx, cy, size)), fill(gold)]) for cx, cy in spots]
+    return stack(body + marks, pos=(x, 0), anchor=anchor, scale=unrolled)
 
 
 def t_three_portraits_couplets():
@@ -1257,9 +1258,9 @@ def t_four_seasons():
     return m, "四张横照", "四季成长"
 
 
-def paper_plane(colour="#ffffff"):
-    """A folded paper plane pointing right."""
-    return [group([path(bezier([(-60, -10), (60, 0), (-40, 30)])), fill(rgba(colour))]),
+def paper_plane():
+    """A folded white paper plane pointing right."""
+    return [group([path(bezier([(-60, -10), (60, 0), (-40, 30)])), fill(rgba("#ffffff"))]),
             group([path(bezier([(-60, -10), (60, 0), (-30, 6)])), fill(rgba("#cfd8e3"))])]
 
 
