@@ -5,6 +5,8 @@
 
 #include <zlib.h>
 
+#include <algorithm>
+
 namespace xc {
 
 namespace {
@@ -38,19 +40,22 @@ Result<QByteArray> decodeLayer(const QByteArray& layer)
     if (length < 0 || length > maxLayerLength)
         return R::failure(QStringLiteral("数据层长度无效（%1）").arg(length));
 
-    QByteArray out(length, Qt::Uninitialized);
+    // Deflate expands at most 1,032 times, so a short layer whose header claims a large length
+    // cannot fill it: the buffer is sized by what the layer could hold, not by what it claims.
+    const qint64 mostInflated = qint64(layer.size() - 4) * 1032 + 1024;
+    QByteArray out(qsizetype(std::min<qint64>(length, mostInflated)), Qt::Uninitialized);
     z_stream stream{};
     if (inflateInit(&stream) != Z_OK)
         return R::failure(QStringLiteral("解压初始化失败"));
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(layer.constData() + 4));
     stream.avail_in = uInt(layer.size() - 4);
     stream.next_out = reinterpret_cast<Bytef*>(out.data());
-    stream.avail_out = uInt(length);
+    stream.avail_out = uInt(out.size());
     int rc = Z_OK;
     // Only the first `length` bytes are wanted: stop once they are there, whatever follows.
     while (stream.avail_out > 0 && rc == Z_OK)
         rc = inflate(&stream, Z_NO_FLUSH);
-    const qint64 produced = qint64(length) - stream.avail_out;
+    const qint64 produced = qint64(out.size()) - stream.avail_out;
     inflateEnd(&stream);
     if (produced < length) {
         if (rc == Z_STREAM_END)
