@@ -92,7 +92,7 @@ void MovieFramePainter::paintUnit(QPainter& painter, LayerUnit unit, RememberedU
     }
     // Unchanged, faded or moved as a whole since the last frame: likely to go on so.
     const std::optional<LayerMatch> sinceLastFrame = matchBetween(remembered.lastSeen, geometry);
-    const QSize expectedSize = m_treePainter.unitBounds(unit).toAlignedRect().size();
+    const QSize expectedSize = RenderTreePainter::pixelsWithin(m_treePainter.unitBounds(unit), rasterReach()).size();
     if (sinceLastFrame && drawCost(sinceLastFrame->move, expectedSize) < paintCost && makeRaster(remembered, unit, !single)) {
         remembered.rasterGeometry = geometry;
         draw(LayerMatch{});
@@ -102,19 +102,27 @@ void MovieFramePainter::paintUnit(QPainter& painter, LayerUnit unit, RememberedU
     remembered.lastSeen = std::move(geometry);
 }
 
-bool MovieFramePainter::makeRaster(RememberedUnit& remembered, LayerUnit unit, bool withOwnOpacity)
+QRect MovieFramePainter::rasterReach() const
 {
     const QRect device = m_treePainter.deviceRect();
     const int reachX = int(device.width() * reachBeyondFrame), reachY = int(device.height() * reachBeyondFrame);
-    const QRect whole = m_treePainter.unitBounds(unit).toAlignedRect().adjusted(-1, -1, 1, 1);
-    const QRect area = whole & device.adjusted(-reachX, -reachY, reachX, reachY);
+    return device.adjusted(-reachX, -reachY, reachX, reachY);
+}
+
+bool MovieFramePainter::makeRaster(RememberedUnit& remembered, LayerUnit unit, bool withOwnOpacity)
+{
+    const QRect device = m_treePainter.deviceRect();
+    const QRect reach = rasterReach();
+    const QRectF bounds = m_treePainter.unitBounds(unit);
+    const QRect area = RenderTreePainter::pixelsWithin(bounds, reach);
     if (!area.intersects(device))
         return false;
     if (remembered.raster.size() != area.size())
         remembered.raster = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
     remembered.raster.fill(Qt::transparent);
     remembered.origin = area.topLeft();
-    remembered.complete = area == whole;
+    // Whole when a reach one pixel wider finds no more of it.
+    remembered.complete = area == RenderTreePainter::pixelsWithin(bounds, reach.adjusted(-1, -1, 1, 1));
 
     QPainter rasterPainter(&remembered.raster);
     RenderTreePainter::prepare(rasterPainter);

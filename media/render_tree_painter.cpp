@@ -319,11 +319,19 @@ QRectF RenderTreePainter::layerBounds(const LOTLayerNode& layer) const
     return bounds;
 }
 
-QRect RenderTreePainter::canvasArea(const QRectF& bounds) const
+QRect RenderTreePainter::pixelsWithin(const QRectF& bounds, const QRect& limit)
 {
-    // One pixel more on each side for antialiased edges.
-    return bounds.toAlignedRect().adjusted(-1, -1, 1, 1) & m_canvas;
+    const QRectF nearLimit(limit.adjusted(-2, -2, 2, 2));
+    // An undefined edge (infinity less infinity) is taken as the limit's own, so nothing is lost.
+    const auto held = [](qreal v, qreal low, qreal high, qreal undefined) { return std::isnan(v) ? undefined : std::clamp(v, low, high); };
+    const QRectF b = bounds.normalized();
+    const qreal left = nearLimit.left(), right = nearLimit.right(), top = nearLimit.top(), bottom = nearLimit.bottom();
+    const QRectF kept(QPointF(held(b.left(), left, right, left), held(b.top(), top, bottom, top)),
+                      QPointF(held(b.right(), left, right, right), held(b.bottom(), top, bottom, bottom)));
+    return kept.toAlignedRect().adjusted(-1, -1, 1, 1) & limit;
 }
+
+QRect RenderTreePainter::canvasArea(const QRectF& bounds) const { return pixelsWithin(bounds, m_canvas); }
 
 QRect RenderTreePainter::pixelsOf(const QRect& area) const { return area.translated(-m_canvas.topLeft()); }
 

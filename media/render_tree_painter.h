@@ -57,6 +57,10 @@ public:
     void paintUnit(QPainter& painter, LayerUnit unit, bool withOwnOpacity = true, int depth = 0);
     void paintLayer(QPainter& painter, const LOTLayerNode& layer, int depth = 0, bool withOwnOpacity = true);
     QRectF unitBounds(LayerUnit unit) const;
+    // The whole pixels of `limit` that `bounds` touches, with one more on each side for
+    // antialiased edges. A movie may give any coordinates, so the edges are held near `limit`
+    // before they become whole numbers.
+    static QRect pixelsWithin(const QRectF& bounds, const QRect& limit);
     // The estimated time, in nanoseconds, that painting the unit afresh takes.
     qreal paintCost(LayerUnit unit) const;
     // True for a plain opaque picture that covers the whole device.

@@ -218,6 +218,31 @@ TEST_F(FlashTemplatePlayerTest, OnlyTheLatestLoadIsAnnounced)
     EXPECT_EQ(log.commands.size(), 1);
 }
 
+TEST_F(FlashTemplatePlayerTest, LayersFarOffTheFrameAreLeftOutWithoutHarm)
+{
+    // Found by fuzzing: a shipped movie with a layer moved 10^16 pixels away overflowed the
+    // pixel arithmetic of painting.
+    folder.writeMovieBytes(test::readFile(test::sourcePath("tests/media/data/far_off_coordinates.json")));
+    FlashTemplatePlayer found(canvas);
+    ASSERT_TRUE(found.Movie(folder.moviePath()).ok());
+    for (const int frame : {0, found.TotalFrames() / 2, found.TotalFrames() - 1}) {
+        found.FrameNum(frame);
+        EXPECT_EQ(found.paintFrame().size(), canvas) << frame;
+    }
+
+    QJsonObject movie = crossfadeMovie();
+    QJsonArray layers = movie.value("layers").toArray();
+    layers.prepend(test::imageLayer("picture_1", {{480, 270}, {1.8e16, 540}}, frames));
+    movie.insert("layers", layers);
+    folder.writeMovie(movie);
+    FlashTemplatePlayer player(canvas);
+    ASSERT_TRUE(player.Movie(folder.moviePath()).ok());
+    player.FrameNum(frames - 1);
+    const QImage frame = player.paintFrame();
+    EXPECT_TRUE(near(colourAt(frame, {960, 540}), Qt::blue)) << "the slot in the frame shows as before";
+    EXPECT_TRUE(near(colourAt(frame, {20, 20}), Qt::black)) << "nothing of the far-off layer reaches the frame";
+}
+
 struct BrokenMovie {
     const char* name;
     std::function<void(const test::TemplateFolder&)> spoil;

@@ -1,10 +1,13 @@
 #include "media/flash_template_player.h"
+#include "media/render_tree_painter.h"
 
 #include "tests/media/movie_fixtures.h"
 
 #include <rlottie.h>
 
 #include <QPainter>
+
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -156,6 +159,28 @@ TEST_P(ShapeSceneTest, MatchesTheEnginesOwnDrawing)
 
 INSTANTIATE_TEST_SUITE_P(Scenes, ShapeSceneTest, ::testing::ValuesIn(shapeScenes()),
                          [](const ::testing::TestParamInfo<ShapeScene>& param) { return std::string(param.param.name); });
+
+TEST(RenderTreePainterTest, PixelsWithinTheLimitWhateverTheBounds)
+{
+    const QRect limit(0, 0, 1920, 1080);
+    const qreal huge = 1.8e16, nan = std::numeric_limits<qreal>::quiet_NaN(), inf = std::numeric_limits<qreal>::infinity();
+    struct Case {
+        const char* what;
+        QRectF bounds;
+        QRect expected;
+    } cases[] = {
+        {"inside, with a pixel for the antialiased edge", QRectF(10.5, 20.5, 100, 50), QRect(QPoint(9, 19), QPoint(111, 71))},
+        {"reaching past the limit", QRectF(-500, 1000, 3000, 500), QRect(QPoint(0, 999), QPoint(1919, 1079))},
+        {"just outside: its antialiased edge", QRectF(1920.5, 10, 10, 10), QRect(QPoint(1919, 9), QPoint(1919, 20))},
+        {"far to the right", QRectF(huge, 540, 960, 540), QRect()},
+        {"far to the left", QRectF(-huge, 540, 960, 540), QRect()},
+        {"spanning everything", QRectF(-huge, -huge, 2 * huge, 2 * huge), limit},
+        {"endless", QRectF(QPointF(-inf, -inf), QPointF(inf, inf)), limit},
+        {"undefined", QRectF(nan, nan, nan, nan), limit},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(RenderTreePainter::pixelsWithin(c.bounds, limit), c.expected) << c.what;
+}
 
 }  // namespace
 }  // namespace xc
