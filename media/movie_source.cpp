@@ -226,8 +226,13 @@ Result<MovieSource> readMovieSource(const QString& path)
     const QDir movieFolder = QFileInfo(path).absoluteDir();
     const QJsonObject root = document.object();
     QSet<QString> assetIds;
-    for (const QJsonValue& asset : root.value(QStringLiteral("assets")).toArray())
-        assetIds.insert(asset.toObject().value(QStringLiteral("id")).toString());
+    // An asset without an id is no asset a layer can name (a layer without a reference would
+    // otherwise match it).
+    for (const QJsonValue& asset : root.value(QStringLiteral("assets")).toArray()) {
+        const QString id = asset.toObject().value(QStringLiteral("id")).toString();
+        if (!id.isEmpty())
+            assetIds.insert(id);
+    }
     bool whole = layersAreWhole(root.value(QStringLiteral("layers")).toArray(), assetIds);
     for (const QJsonValue& asset : root.value(QStringLiteral("assets")).toArray())
         whole = whole && layersAreWhole(asset.toObject().value(QStringLiteral("layers")).toArray(), assetIds);

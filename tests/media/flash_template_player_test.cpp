@@ -297,6 +297,12 @@ INSTANTIATE_TEST_SUITE_P(
                         f.writeMovieBytes(test::readFile(test::sourcePath("tests/media/data/layer_of_a_missing_picture.json")));
                     },
                     "is incomplete"},
+        // … and an image layer naming no picture, beside a picture without a name.
+        BrokenMovie{"FuzzFindingLayerWithoutItsPicture",
+                    [](const test::TemplateFolder& f) {
+                        f.writeMovieBytes(test::readFile(test::sourcePath("tests/media/data/layer_without_its_picture.json")));
+                    },
+                    "is incomplete"},
         BrokenMovie{"PathShapeWithoutItsPath",
                     [](const test::TemplateFolder& f) {
                         QJsonObject movie = crossfadeMovie();
