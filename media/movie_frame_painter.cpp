@@ -77,8 +77,8 @@ void MovieFramePainter::paintUnit(QPainter& painter, LayerUnit unit, RememberedU
     };
     // Drawing the remembered image must beat painting afresh.
     const qreal paintCost = m_treePainter.paintCost(unit);
-    auto drawCost = [&](const QTransform& move, QSize size) {
-        return qreal(size.width()) * size.height() * (move.isIdentity() ? paintCosts::blendPerPixel : paintCosts::resamplePerPixel);
+    auto drawCost = [&](const QTransform& move, QSizeF size) {
+        return size.width() * size.height() * (move.isIdentity() ? paintCosts::blendPerPixel : paintCosts::resamplePerPixel);
     };
     if (!remembered.raster.isNull()) {
         const std::optional<LayerMatch> match = matchBetween(remembered.rasterGeometry, geometry);
@@ -92,7 +92,8 @@ void MovieFramePainter::paintUnit(QPainter& painter, LayerUnit unit, RememberedU
     }
     // Unchanged, faded or moved as a whole since the last frame: likely to go on so.
     const std::optional<LayerMatch> sinceLastFrame = matchBetween(remembered.lastSeen, geometry);
-    const QSize expectedSize = RenderTreePainter::pixelsWithin(m_treePainter.unitBounds(unit), rasterReach()).size();
+    // In floating point: a movie may place a unit anywhere, and a far-off one simply costs too much.
+    const QSizeF expectedSize = m_treePainter.unitBounds(unit).size();
     if (sinceLastFrame && drawCost(sinceLastFrame->move, expectedSize) < paintCost && makeRaster(remembered, unit, !single)) {
         remembered.rasterGeometry = geometry;
         draw(LayerMatch{});
@@ -102,17 +103,11 @@ void MovieFramePainter::paintUnit(QPainter& painter, LayerUnit unit, RememberedU
     remembered.lastSeen = std::move(geometry);
 }
 
-QRect MovieFramePainter::rasterReach() const
-{
-    const QRect device = m_treePainter.deviceRect();
-    const int reachX = int(device.width() * reachBeyondFrame), reachY = int(device.height() * reachBeyondFrame);
-    return device.adjusted(-reachX, -reachY, reachX, reachY);
-}
-
 bool MovieFramePainter::makeRaster(RememberedUnit& remembered, LayerUnit unit, bool withOwnOpacity)
 {
     const QRect device = m_treePainter.deviceRect();
-    const QRect reach = rasterReach();
+    const int reachX = int(device.width() * reachBeyondFrame), reachY = int(device.height() * reachBeyondFrame);
+    const QRect reach = device.adjusted(-reachX, -reachY, reachX, reachY);
     const QRectF bounds = m_treePainter.unitBounds(unit);
     const QRect area = RenderTreePainter::pixelsWithin(bounds, reach);
     if (!area.intersects(device))

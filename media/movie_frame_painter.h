@@ -41,8 +41,6 @@ private:
 
     void paintUnit(QPainter& painter, LayerUnit unit, RememberedUnit& remembered);
     bool makeRaster(RememberedUnit& remembered, LayerUnit unit, bool withOwnOpacity);
-    // The device and a margin around it: how far a unit's remembered raster extends.
-    QRect rasterReach() const;
 
     RenderTreePainter m_treePainter;
     std::vector<RememberedUnit> m_remembered;  // by top-level unit
