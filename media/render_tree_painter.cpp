@@ -107,6 +107,15 @@ QBrush nodeBrush(const LOTNode& node)
         }
         return QBrush(gradient);
     };
+    // A gradient whose geometry is not a number (a movie may give any values) sends Qt's
+    // gradient lookup out of its table; it is painted in its first colour instead.
+    const bool finite = std::isfinite(g.start.x) && std::isfinite(g.start.y) && std::isfinite(g.end.x) && std::isfinite(g.end.y) &&
+                        std::isfinite(g.center.x) && std::isfinite(g.center.y) && std::isfinite(g.focal.x) &&
+                        std::isfinite(g.focal.y) && std::isfinite(g.cradius) && std::isfinite(g.fradius);
+    if (!finite) {
+        const LOTGradientStop first = g.stopCount > 0 ? g.stopPtr[0] : LOTGradientStop{};
+        return QColor(first.r, first.g, first.b, first.a);
+    }
     if (g.type == GradientLinear) {
         QLinearGradient linear(g.start.x, g.start.y, g.end.x, g.end.y);
         return addStops(linear);

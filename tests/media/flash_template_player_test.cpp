@@ -218,16 +218,19 @@ TEST_F(FlashTemplatePlayerTest, OnlyTheLatestLoadIsAnnounced)
     EXPECT_EQ(log.commands.size(), 1);
 }
 
-TEST_F(FlashTemplatePlayerTest, LayersFarOffTheFrameAreLeftOutWithoutHarm)
+TEST_F(FlashTemplatePlayerTest, OutOfRangeValuesPlayWithoutHarm)
 {
-    // Found by fuzzing: a shipped movie with a layer moved 10^16 pixels away overflowed the
-    // pixel arithmetic of painting.
-    folder.writeMovieBytes(test::readFile(test::sourcePath("tests/media/data/far_off_coordinates.json")));
-    FlashTemplatePlayer found(canvas);
-    ASSERT_TRUE(found.Movie(folder.moviePath()).ok());
-    for (const int frame : {0, found.TotalFrames() / 2, found.TotalFrames() - 1}) {
-        found.FrameNum(frame);
-        EXPECT_EQ(found.paintFrame().size(), canvas) << frame;
+    // Found by fuzzing, shipped movies with one value changed: a layer moved 10^16 pixels away
+    // overflowed the pixel arithmetic of painting, and a gradient without its stops and start
+    // but with a highlight angle of 10^57 sent the drawing library out of its gradient table.
+    for (const char* finding : {"far_off_coordinates.json", "gradient_out_of_range.json"}) {
+        folder.writeMovieBytes(test::readFile(test::sourcePath(QStringLiteral("tests/media/data/") + finding)));
+        FlashTemplatePlayer found(canvas);
+        ASSERT_TRUE(found.Movie(folder.moviePath()).ok()) << finding;
+        for (const int frame : {0, found.TotalFrames() / 2, found.TotalFrames() - 1}) {
+            found.FrameNum(frame);
+            EXPECT_EQ(found.paintFrame().size(), canvas) << finding << " " << frame;
+        }
     }
 
     QJsonObject movie = crossfadeMovie();
