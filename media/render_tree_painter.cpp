@@ -15,6 +15,7 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <initializer_list>
 
 namespace xc {
 
@@ -107,12 +108,11 @@ QBrush nodeBrush(const LOTNode& node)
         }
         return QBrush(gradient);
     };
-    // A gradient whose geometry is not a number (a movie may give any values) sends Qt's
+    // A gradient whose geometry is not finite (a movie may give any values) sends Qt's
     // gradient lookup out of its table; it is painted in its first colour instead.
-    const bool finite = std::isfinite(g.start.x) && std::isfinite(g.start.y) && std::isfinite(g.end.x) && std::isfinite(g.end.y) &&
-                        std::isfinite(g.center.x) && std::isfinite(g.center.y) && std::isfinite(g.focal.x) &&
-                        std::isfinite(g.focal.y) && std::isfinite(g.cradius) && std::isfinite(g.fradius);
-    if (!finite) {
+    const std::initializer_list<float> geometry{g.start.x,  g.start.y, g.end.x,   g.end.y,   g.center.x,
+                                                g.center.y, g.focal.x, g.focal.y, g.cradius, g.fradius};
+    if (!std::ranges::all_of(geometry, [](float v) { return std::isfinite(v); })) {
         const LOTGradientStop first = g.stopCount > 0 ? g.stopPtr[0] : LOTGradientStop{};
         return QColor(first.r, first.g, first.b, first.a);
     }
